@@ -1,0 +1,62 @@
+// Text output and measurement of TCanvas. Glyphs come from Qt; placement
+// follows the canvas conventions (top-left of the text cell at x, y).
+#include <QPainter>
+#include <cmath>
+
+#include "host/Canvas.h"
+
+namespace vyr {
+namespace {
+// Beyond this distance from the image, text is certainly invisible; Qt's
+// fixed-point glyph positions would overflow long before 2^31.
+constexpr int kFarAway = 1 << 22;
+}  // namespace
+
+const QFontMetrics& TCanvas::Metrics() {
+  if (!FMetrics || !(FMetricsFont == Font)) {
+    FMetricsFont = Font;
+    FQFont = Font.ToQFont();
+    FMetrics = std::make_unique<QFontMetrics>(FQFont);
+  }
+  return *FMetrics;
+}
+
+int TCanvas::TextWidth(const QString& text) { return Metrics().horizontalAdvance(text); }
+
+int TCanvas::TextHeight(const QString&) {
+  const QFontMetrics& m = Metrics();
+  return m.ascent() + m.descent();
+}
+
+void TCanvas::PaintText(int x, int y, const QString& text, const TRect* clip) {
+  const QFontMetrics& m = Metrics();
+  int w = m.horizontalAdvance(text), h = m.ascent() + m.descent();
+  if (std::abs(x) > kFarAway || std::abs(y) > kFarAway) return;
+  QPainter p(FImage);
+  p.setRenderHint(QPainter::TextAntialiasing, Font.Antialiased());
+  p.setFont(FQFont);
+  if (clip) p.setClipRect(QRect(clip->Left, clip->Top, clip->Width(), clip->Height()));
+  p.translate(x, y);
+  if (Font.Escapement != 0) p.rotate(-Font.Escapement / 10.0);
+  if (Brush.Style == bsSolid && !clip) p.fillRect(QRect(0, 0, w, h), ToQColor(Brush.Color));
+  p.setPen(ToQColor(Font.Color));
+  p.drawText(0, m.ascent(), text);
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+  if (Drawable() && !text.isEmpty()) {
+    Changed();
+    PaintText(x, y, text, nullptr);
+  }
+  FPenPos = {x + TextWidth(text), y};
+}
+
+void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
+  if (!Drawable() || clip.IsEmpty()) return;
+  Changed();
+  FillRect(clip);
+  TRect visible = clip.Intersected({0, 0, Width(), Height()});
+  if (!text.isEmpty() && !visible.IsEmpty()) PaintText(x, y, text, &visible);
+}
+
+}  // namespace vyr

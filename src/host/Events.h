@@ -1,0 +1,26 @@
+#pragma once
+// Events are public std::function members named as the controls name them
+// (OnChange, OnClick, ...). The sender comes first; an empty one is skipped.
+#include <functional>
+
+#include "host/Component.h"
+#include "host/Types.h"
+
+namespace vyr {
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = std::function<void(TObject* Sender, quint16& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
+using TMouseWheelEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
+// Calls an event when it is assigned.
+template <typename Event, typename... Args>
+void Raise(const Event& event, Args&&... args) {
+  if (event) event(std::forward<Args>(args)...);
+}
+
+}  // namespace vyr

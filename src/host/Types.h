@@ -1,0 +1,64 @@
+#pragma once
+// Plain geometry and state types shared by the canvas, the controls and the
+// grid base. Rectangles exclude their right and bottom edges.
+#include <algorithm>
+#include <cstdint>
+
+namespace vyr {
+
+struct TPoint {
+  int X = 0;
+  int Y = 0;
+  friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+struct TRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+  int Width() const { return Right - Left; }
+  int Height() const { return Bottom - Top; }
+  bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+  bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
+  // The same rectangle with its corners ordered so that Left <= Right, Top <= Bottom.
+  TRect Normalized() const {
+    return {std::min(Left, Right), std::min(Top, Bottom), std::max(Left, Right), std::max(Top, Bottom)};
+  }
+  TRect Intersected(const TRect& o) const {
+    TRect r{std::max(Left, o.Left), std::max(Top, o.Top), std::min(Right, o.Right), std::min(Bottom, o.Bottom)};
+    return r.IsEmpty() ? TRect{} : r;
+  }
+  friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+
+// Mouse buttons and the shift state that come with input events.
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+enum TShiftStateFlag : unsigned {
+  ssShift = 1u << 0,
+  ssAlt = 1u << 1,
+  ssCtrl = 1u << 2,
+  ssLeft = 1u << 3,
+  ssRight = 1u << 4,
+  ssMiddle = 1u << 5,
+  ssDouble = 1u << 6,
+};
+using TShiftState = unsigned;
+
+// Component state bits: set while a stored form is read, or in a designer.
+enum TComponentStateFlag : unsigned {
+  csLoading = 1u << 0,
+  csReading = 1u << 1,
+  csDesigning = 1u << 2,
+  csDestroying = 1u << 3,
+};
+using TComponentState = unsigned;
+
+// Horizontal text alignment used by captions and cells.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+}  // namespace vyr
