@@ -1,0 +1,323 @@
+#include "host/Control.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "host/Application.h"
+#include "host/KeyCodes.h"
+
+namespace vyr {
+namespace {
+
+TMouseButton ButtonOf(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::RightButton: return mbRight;
+    case Qt::MiddleButton: return mbMiddle;
+    default: return mbLeft;
+  }
+}
+
+TShiftState MouseShift(const QMouseEvent* e) { return ShiftStateFromQt(e->modifiers(), e->buttons()); }
+
+}  // namespace
+
+TControl::TControl(QWidget* AOwner) : QWidget(AOwner) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  FCanvas.SetImage(&FImage);
+}
+
+void TControl::SetLeft(int value) { SetBounds(value, Top(), Width(), Height()); }
+void TControl::SetTop(int value) { SetBounds(Left(), value, Width(), Height()); }
+void TControl::SetWidth(int value) { SetBounds(Left(), Top(), value, Height()); }
+void TControl::SetHeight(int value) { SetBounds(Left(), Top(), Width(), value); }
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  setGeometry(left, top, std::max(width, 0), std::max(height, 0));
+}
+
+void TControl::SetEnabled(bool value) { setEnabled(value); }
+
+void TControl::SetVisible(bool value) { setVisible(value); }
+
+void TControl::SetFont(const TFont& font) {
+  if (font == FFont) return;
+  FFont = font;
+  FCanvas.Font = font;
+  FontChanged();
+}
+
+void TControl::SetColor(TColor color) {
+  if (color == FColor) return;
+  FColor = color;
+  Invalidate();
+}
+
+void TControl::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+void TControl::SelectNext(bool forward) {
+  QWidget* scope = window();
+  QWidget* next = forward ? nextInFocusChain() : previousInFocusChain();
+  // Walk the chain to the next widget that accepts Tab focus.
+  while (next && next != this) {
+    if (next->isEnabled() && next->isVisibleTo(scope) && (next->focusPolicy() & Qt::TabFocus)) {
+      next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return;
+    }
+    next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+  }
+}
+
+bool TControl::EnsureCanvasSize() {
+  if (FImage.width() == width() && FImage.height() == height()) return !FImage.isNull();
+  if (width() <= 0 || height() <= 0) {
+    FImage = QImage();
+  } else {
+    FImage = QImage(width(), height(), QImage::Format_RGB32);
+    FImage.fill(ToQColor(FColor));
+  }
+  FCanvas.SetImage(&FImage);
+  return !FImage.isNull();
+}
+
+TCanvas& TControl::Canvas() {
+  EnsureCanvasSize();
+  return FCanvas;
+}
+
+void TControl::Paint() {
+  if (FPainting) return;
+  FPainting = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{FPainting};
+  if (!EnsureCanvasSize()) return;
+  // A transparent control starts from the parent's picture; when it then
+  // draws nothing (painting suppressed), its last picture stays.
+  QImage previous;
+  if (Transparent()) {
+    previous = FImage.copy();
+    PrepareCanvas();
+  }
+  std::uint64_t before = FCanvas.ChangeCount();
+  FCanvas.Font = FFont;
+  DoPaint();
+  FStale = false;
+  if (FCanvas.ChangeCount() == before) {
+    if (!previous.isNull()) FImage = previous;
+    return;
+  }
+  ++FPaintCount;
+  update();
+  // Light-weight children show this control's picture through them.
+  for (QObject* child : children())
+    if (auto* g = qobject_cast<TGraphicControl*>(child); g && g->Visible()) g->Paint();
+}
+
+void TControl::Invalidate() {
+  FStale = true;
+  update();
+}
+
+void TControl::DoPaint() {
+  FCanvas.Brush.Color = FColor;
+  FCanvas.Brush.Style = bsSolid;
+  FCanvas.FillRect({0, 0, width(), height()});
+}
+
+void TControl::Loaded() {
+  TComponentBase::Loaded();
+  // A stored form sets the geometry directly; pass it through the setters
+  // so that controls which limit their size apply their limits.
+  QRect g = geometry();
+  SetWidth(g.width());
+  SetHeight(g.height());
+  Invalidate();
+}
+
+void TControl::Resize() { Raise(OnResize, this); }
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  Raise(OnMouseDown, this, Button, Shift, X, Y);
+}
+void TControl::MouseMove(TShiftState Shift, int X, int Y) { Raise(OnMouseMove, this, Shift, X, Y); }
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  Raise(OnMouseUp, this, Button, Shift, X, Y);
+}
+void TControl::Click() { Raise(OnClick, this); }
+void TControl::DblClick() { Raise(OnDblClick, this); }
+void TControl::KeyDown(quint16& Key, TShiftState Shift) { Raise(OnKeyDown, this, Key, Shift); }
+void TControl::KeyPress(QChar& Key) { Raise(OnKeyPress, this, Key); }
+void TControl::KeyUp(quint16& Key, TShiftState Shift) { Raise(OnKeyUp, this, Key, Shift); }
+void TControl::DoEnter() { Raise(OnEnter, this); }
+void TControl::DoExit() { Raise(OnExit, this); }
+void TControl::MouseEnter() { Raise(OnMouseEnter, this); }
+void TControl::MouseLeave() { Raise(OnMouseLeave, this); }
+
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  bool handled = false;
+  Raise(OnMouseWheel, this, Shift, WheelDelta, MousePos, handled);
+  if (handled || WheelDelta == 0) return handled;
+  return WheelDelta < 0 ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  Raise(OnMouseWheelDown, this, Shift, MousePos, handled);
+  return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  Raise(OnMouseWheelUp, this, Shift, MousePos, handled);
+  return handled;
+}
+
+bool TControl::event(QEvent* e) {
+  // Tab normally moves the focus before the control sees it; controls that
+  // want the key get it as a key-down instead.
+  if (e->type() == QEvent::KeyPress && WantsTabKey()) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+      keyPressEvent(k);
+      return true;
+    }
+  }
+  bool result = false;
+  Guarded([&] { result = QWidget::event(e); });
+  return result;
+}
+
+void TControl::paintEvent(QPaintEvent*) {
+  Guarded([&] {
+    if (FStale || FImage.size() != size()) Paint();
+    if (FImage.isNull()) return;
+    QPainter p(this);
+    p.drawImage(0, 0, FImage);
+  });
+}
+
+void TControl::resizeEvent(QResizeEvent*) {
+  Guarded([&] {
+    FStale = true;
+    Resize();
+  });
+}
+
+void TControl::mousePressEvent(QMouseEvent* e) {
+  Guarded([&] {
+    QPoint p = e->position().toPoint();
+    if (e->button() == Qt::LeftButton) FClickPending = true;
+    MouseDown(ButtonOf(e->button()), MouseShift(e), p.x(), p.y());
+  });
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* e) {
+  Guarded([&] {
+    QPoint p = e->position().toPoint();
+    MouseMove(MouseShift(e), p.x(), p.y());
+  });
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* e) {
+  Guarded([&] {
+    QPoint p = e->position().toPoint();
+    // Click comes first, and only when the button goes up over the control.
+    if (e->button() == Qt::LeftButton && FClickPending) {
+      FClickPending = false;
+      if (rect().contains(p)) Click();
+    }
+    MouseUp(ButtonOf(e->button()), MouseShift(e), p.x(), p.y());
+  });
+}
+
+void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
+  Guarded([&] {
+    QPoint p = e->position().toPoint();
+    FClickPending = false;
+    if (e->button() == Qt::LeftButton) DblClick();
+    MouseDown(ButtonOf(e->button()), MouseShift(e) | ssDouble, p.x(), p.y());
+  });
+}
+
+void TControl::keyPressEvent(QKeyEvent* e) {
+  Guarded([&] {
+    quint16 key = VirtualKeyFromQt(e->key(), e->modifiers());
+    if (key != 0) KeyDown(key, ShiftStateFromQt(e->modifiers()));
+    for (QChar ch : e->text()) {
+      if (ch.isNull()) continue;
+      KeyPress(ch);
+    }
+  });
+}
+
+void TControl::keyReleaseEvent(QKeyEvent* e) {
+  Guarded([&] {
+    if (e->isAutoRepeat()) return;
+    quint16 key = VirtualKeyFromQt(e->key(), e->modifiers());
+    if (key != 0) KeyUp(key, ShiftStateFromQt(e->modifiers()));
+  });
+}
+
+void TControl::focusInEvent(QFocusEvent* e) {
+  Guarded([&] {
+    QWidget::focusInEvent(e);
+    DoEnter();
+  });
+}
+
+void TControl::focusOutEvent(QFocusEvent* e) {
+  Guarded([&] {
+    QWidget::focusOutEvent(e);
+    DoExit();
+  });
+}
+
+void TControl::enterEvent(QEnterEvent*) { Guarded([&] { MouseEnter(); }); }
+
+void TControl::leaveEvent(QEvent*) { Guarded([&] { MouseLeave(); }); }
+
+void TControl::wheelEvent(QWheelEvent* e) {
+  Guarded([&] {
+    QPoint p = e->position().toPoint();
+    bool handled = DoMouseWheel(ShiftStateFromQt(e->modifiers(), e->buttons()), e->angleDelta().y(), {p.x(), p.y()});
+    e->setAccepted(handled);
+  });
+}
+
+void TControl::changeEvent(QEvent* e) {
+  Guarded([&] {
+    if (e->type() == QEvent::EnabledChange) EnabledChanged();
+    // Only a font set on this control itself (a stored form does that), not
+    // one inherited from the parent, replaces the control's font.
+    if (e->type() == QEvent::FontChange && testAttribute(Qt::WA_SetFont)) {
+      TFont f = FFont;
+      f.AssignQFont(font());
+      SetFont(f);
+    }
+    QWidget::changeEvent(e);
+  });
+}
+
+TCustomControl::TCustomControl(QWidget* AOwner) : TControl(AOwner) { setFocusPolicy(Qt::StrongFocus); }
+
+TGraphicControl::TGraphicControl(QWidget* AOwner) : TControl(AOwner) { setFocusPolicy(Qt::NoFocus); }
+
+void TGraphicControl::PrepareCanvas() {
+  QWidget* parent = parentWidget();
+  if (auto* owner = qobject_cast<TControl*>(parent)) {
+    // The parent's back canvas under this control.
+    const QImage& below = owner->Canvas().Image() ? *owner->Canvas().Image() : QImage();
+    QPainter p(&FImage);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(FImage.rect(), ToQColor(owner->Color()));
+    if (!below.isNull()) p.drawImage(QPoint(0, 0), below, geometry());
+    return;
+  }
+  FImage.fill(parent ? parent->palette().color(parent->backgroundRole()) : ToQColor(Color()));
+}
+
+}  // namespace vyr

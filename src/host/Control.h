@@ -1,0 +1,167 @@
+#pragma once
+// TControl: the base of every visual control. It is a QWidget with the
+// component behaviour of TComponentBase and a back canvas of its own size.
+//
+// Paint model: Paint() draws into the back canvas at once (DoPaint does the
+// drawing), then asks Qt to show it; Qt's paint event only copies the back
+// canvas, running Paint first when it is stale (after a resize or an
+// Invalidate). PaintCount counts the paints that drew something.
+//
+// Input: Qt's events arrive as MouseDown/MouseMove/MouseUp, Click,
+// DblClick, KeyDown (virtual key codes), KeyPress, KeyUp, DoEnter/DoExit,
+// MouseEnter/MouseLeave and DoMouseWheel. Each may be called directly;
+// exceptions never leave a Qt event handler (they go to the application).
+#include <QImage>
+#include <QWidget>
+
+#include "host/Canvas.h"
+#include "host/Component.h"
+#include "host/Events.h"
+#include "host/Font.h"
+
+namespace vyr {
+
+class TControl : public QWidget, public TComponentBase {
+  Q_OBJECT
+  Q_PROPERTY(uint Color READ Color WRITE SetColor)
+  Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+  Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+  Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+  Q_PROPERTY(qlonglong Tag READ TagValue WRITE SetTagValue)
+
+ public:
+  explicit TControl(QWidget* AOwner = nullptr);
+  QObject* AsObject() override { return this; }
+
+  int Left() const { return x(); }
+  int Top() const { return y(); }
+  int Width() const { return width(); }
+  int Height() const { return height(); }
+  // Sizes below zero become zero.
+  virtual void SetLeft(int value);
+  virtual void SetTop(int value);
+  virtual void SetWidth(int value);
+  virtual void SetHeight(int value);
+  virtual void SetBounds(int left, int top, int width, int height);
+
+  bool Enabled() const { return isEnabled(); }
+  virtual void SetEnabled(bool value);
+  // The control's own visibility (not whether its window is on screen).
+  bool Visible() const {
+    return !(testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden));
+  }
+  virtual void SetVisible(bool value);
+  const TFont& Font() const { return FFont; }
+  virtual void SetFont(const TFont& font);
+  TColor Color() const { return FColor; }
+  virtual void SetColor(TColor color);
+  QString Hint() const { return toolTip(); }
+  void SetHint(const QString& hint) { setToolTip(hint); }
+  qlonglong TagValue() const { return Tag(); }
+  void SetTagValue(qlonglong tag) { SetTag(std::intptr_t(tag)); }
+
+  bool Focused() const { return hasFocus(); }
+  virtual void SetFocus();
+  // Moves the focus to the next (or previous) control of the window.
+  void SelectNext(bool forward = true);
+
+  // The back canvas, the size of the control.
+  TCanvas& Canvas();
+  void Paint();
+  int PaintCount() const { return FPaintCount; }
+  // Repaints later, when Qt next shows the control.
+  void Invalidate();
+  // Repaints now.
+  void Refresh() { Paint(); }
+
+  void Loaded() override;
+
+  // Input, as Qt delivers it or as a test calls it.
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void Click();
+  virtual void DblClick();
+  virtual void KeyDown(quint16& Key, TShiftState Shift);
+  virtual void KeyPress(QChar& Key);
+  virtual void KeyUp(quint16& Key, TShiftState Shift);
+  virtual void DoEnter();
+  virtual void DoExit();
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  // Raises OnMouseWheel; unless handled there, DoMouseWheelDown/Up.
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+  virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+
+  TNotifyEvent OnClick, OnDblClick, OnEnter, OnExit, OnMouseEnter, OnMouseLeave, OnResize;
+  TMouseEvent OnMouseDown, OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TKeyEvent OnKeyDown, OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+  TMouseWheelEvent OnMouseWheel;
+  TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
+
+ protected:
+  // Draws the control into Canvas(). The base fills it with Color.
+  virtual void DoPaint();
+  // Transparent controls get the parent's picture laid down by
+  // PrepareCanvas before each DoPaint.
+  virtual bool Transparent() const { return false; }
+  virtual void PrepareCanvas() {}
+  virtual void Resize();
+  virtual void FontChanged() { Invalidate(); }
+  virtual void EnabledChanged() { Invalidate(); }
+  // Controls that handle Tab themselves (moving focus on by SelectNext).
+  virtual bool WantsTabKey() const { return false; }
+
+  bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void enterEvent(QEnterEvent* e) override;
+  void leaveEvent(QEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+  QImage FImage;
+
+ private:
+  bool EnsureCanvasSize();
+  TCanvas FCanvas;
+  TFont FFont;
+  TColor FColor = clBtnFace;
+  int FPaintCount = 0;
+  bool FStale = true;
+  bool FPainting = false;
+  bool FClickPending = false;
+};
+
+// A windowed control: takes the focus, draws every pixel of itself.
+class TCustomControl : public TControl {
+  Q_OBJECT
+ public:
+  explicit TCustomControl(QWidget* AOwner = nullptr);
+};
+
+// A light-weight control: never takes the focus, and where it draws nothing
+// the parent's picture shows through.
+class TGraphicControl : public TControl {
+  Q_OBJECT
+ public:
+  explicit TGraphicControl(QWidget* AOwner = nullptr);
+
+ protected:
+  void DoPaint() override {}
+  bool Transparent() const override { return true; }
+  void PrepareCanvas() override;
+};
+
+}  // namespace vyr

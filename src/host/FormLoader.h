@@ -1,0 +1,29 @@
+#pragma once
+// Loads a Qt Designer form (.ui) that may contain the library's controls.
+// Each library control is created in the loading state, receives the stored
+// properties, and then gets exactly one Loaded call, in creation order,
+// after the whole form has been read.
+#include <QIODevice>
+#include <QUiLoader>
+#include <QWidget>
+#include <vector>
+
+namespace vyr {
+
+class TComponentBase;
+
+class TFormLoader : public QUiLoader {
+  Q_OBJECT
+ public:
+  explicit TFormLoader(QObject* parent = nullptr) : QUiLoader(parent) {}
+  // The form's top widget, or nullptr with errorString() telling why.
+  QWidget* LoadForm(QIODevice* device, QWidget* parent = nullptr);
+  QWidget* LoadForm(const QString& fileName, QWidget* parent = nullptr);
+
+  QWidget* createWidget(const QString& className, QWidget* parent = nullptr, const QString& name = QString()) override;
+
+ private:
+  std::vector<QWidget*> FCreated;
+};
+
+}  // namespace vyr
