@@ -43,6 +43,7 @@ enum TVirtualKey : quint16 {
   VK_DECIMAL = 110,
   VK_DIVIDE = 111,
   VK_F1 = 112,
+  VK_F2 = 113,
   VK_F12 = 123,
   VK_NUMLOCK = 144,
   VK_SCROLL = 145,
