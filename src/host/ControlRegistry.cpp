@@ -5,21 +5,26 @@
 namespace vyr {
 namespace {
 
-QHash<QString, TControlFactory>& Registry() {
-  static QHash<QString, TControlFactory> registry;
+struct Entry {
+  TControlFactory factory;
+  QString header;
+};
+
+QHash<QString, Entry>& Registry() {
+  static QHash<QString, Entry> registry;
   return registry;
 }
 
 }  // namespace
 
-void RegisterControlClass(const QString& className, TControlFactory factory) {
-  Registry().insert(className, std::move(factory));
+void RegisterControlClass(const QString& className, TControlFactory factory, const QString& header) {
+  Registry().insert(className, Entry{std::move(factory), header});
 }
 
 QWidget* CreateRegisteredControl(const QString& className, QWidget* parent) {
   auto it = Registry().constFind(className);
   if (it == Registry().constEnd()) return nullptr;
-  return (*it)(parent);
+  return it->factory(parent);
 }
 
 QStringList RegisteredControlClasses() {
@@ -27,5 +32,11 @@ QStringList RegisteredControlClasses() {
   names.sort();
   return names;
 }
+
+}  // namespace vyr
+
+namespace vyr {
+
+QString RegisteredControlHeader(const QString& className) { return Registry().value(className).header; }
 
 }  // namespace vyr

@@ -86,4 +86,28 @@ TEST(FormLoader, UnknownClassesFallBackToQtAndNamesAreListed) {
   EXPECT_EQ(vyr::CreateRegisteredControl(QStringLiteral("TNoSuchControl"), nullptr), nullptr);
 }
 
+
+#ifdef VYR_DESIGNER_PLUGIN
+#include <QPluginLoader>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+
+TEST(DesignerPlugin, OffersEveryRegisteredControl) {
+  QPluginLoader loader(QStringLiteral(VYR_DESIGNER_PLUGIN));
+  QObject* instance = loader.instance();
+  ASSERT_NE(instance, nullptr) << loader.errorString().toStdString();
+  auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(instance);
+  ASSERT_NE(collection, nullptr);
+  QStringList names;
+  for (QDesignerCustomWidgetInterface* w : collection->customWidgets()) names << w->name();
+  EXPECT_TRUE(names.contains(QStringLiteral("TLoadProbe")));
+  for (QDesignerCustomWidgetInterface* w : collection->customWidgets()) {
+    if (w->name() != QStringLiteral("TLoadProbe")) continue;
+    std::unique_ptr<QWidget> created(w->createWidget(nullptr));
+    auto* probe = dynamic_cast<vyr::TLoadProbe*>(created.get());
+    ASSERT_NE(probe, nullptr);
+    EXPECT_TRUE(probe->IsDesigning());
+  }
+}
+#endif
+
 #include "test_formloader.moc"
