@@ -1,0 +1,60 @@
+#include "foundation/BitField.h"
+
+#include <algorithm>
+#include <bit>
+#include <new>
+
+#include "foundation/Errors.h"
+
+namespace vyr {
+
+namespace {
+
+constexpr int kWordBits = 64;
+
+std::size_t WordsFor(int bits) { return (std::size_t(bits) + kWordBits - 1) / kWordBits; }
+
+}  // namespace
+
+TBitFld::TBitFld(int size) { SetSize(size); }
+
+void TBitFld::SetSize(int size) {
+  size = std::max(size, 0);
+  try {
+    FWords.resize(WordsFor(size), 0);
+  } catch (const std::bad_alloc&) {
+    throw EVyrDStructError(QStringLiteral("TBitFld: not enough memory for %1 bits").arg(size));
+  }
+  FSize = size;
+  if (const int used = size % kWordBits; used != 0) FWords.back() &= (std::uint64_t{1} << used) - 1;
+}
+
+bool TBitFld::GetBit(int index) const {
+  if (index < 0 || index >= FSize) return false;
+  return (FWords[index / kWordBits] >> (index % kWordBits)) & 1;
+}
+
+void TBitFld::SetBit(int index, bool value) {
+  if (index < 0 || index >= FSize) return;
+  const std::uint64_t mask = std::uint64_t{1} << (index % kWordBits);
+  if (value)
+    FWords[index / kWordBits] |= mask;
+  else
+    FWords[index / kWordBits] &= ~mask;
+}
+
+void TBitFld::Clear() { std::fill(FWords.begin(), FWords.end(), 0); }
+
+int TBitFld::FirstTrueBit() const {
+  for (std::size_t w = 0; w < FWords.size(); ++w)
+    if (FWords[w] != 0) return static_cast<int>(w * kWordBits) + std::countr_zero(FWords[w]);
+  return -1;
+}
+
+int TBitFld::CountTrueBits() const {
+  int count = 0;
+  for (std::uint64_t word : FWords) count += std::popcount(word);
+  return count;
+}
+
+}  // namespace vyr

@@ -1,0 +1,133 @@
+#pragma once
+// TStringArray: a table of short strings addressed (column, row), with an
+// attribute byte per row and per column and a display order over the rows.
+//
+// Columns run from 0 to NrOfColumns() and rows from 0 to NrOfRows(); both
+// column 0 and row 0 always exist. Cells hold at most 255 characters; longer
+// texts are cut. Rows are addressed in display order: row i shows storage
+// row GetSortOrder(i), and its cells and attribute byte travel with it when
+// the order changes. Row 0 never takes part in sorting.
+//
+// Out-of-range indices are ignored by setters and read as empty or 0.
+// Every change of what the table shows calls OnChange once; between
+// BeginUpdate and EndUpdate the changes are collected into a single call at
+// the final EndUpdate.
+#include <QObject>
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "foundation/CoreEvents.h"
+#include "foundation/StringArrayRow.h"
+
+namespace vyr {
+
+class TPercentProgress;
+
+class TStringArray : public QObject {
+ public:
+  static constexpr int kMaxCellLength = int(TStringRow::kMaxCellLength);
+  // Largest (columns + 1) x (rows + 1); Resize refuses more.
+  static constexpr qint64 kMaxCells = qint64{1} << 27;
+  static constexpr int kDefaultAllocRowsBy = 16;
+
+  explicit TStringArray(QObject* owner = nullptr);
+
+  int NrOfColumns() const { return FNrCols; }
+  int NrOfRows() const { return static_cast<int>(FRows.size()) - 1; }
+
+  // New size, keeping the cells that stay inside it; negative counts become
+  // 0. Storage rows beyond the new count are dropped, new rows are shown at
+  // the end. Raises EVyrDStructError (leaving the table as it was) above
+  // kMaxCells or when memory runs out.
+  void Resize(int cols, int rows);
+  // Empties every cell, sets every attribute to 0 and the display order to
+  // the storage order; the size stays.
+  void Clear();
+
+  QString GetString(int col, int row) const { return GetStringView(col, row).toString(); }
+  // The cell without a copy; valid until the table changes.
+  QStringView GetStringView(int col, int row) const;
+  void SetString(int col, int row, const QString& text);
+
+  std::uint8_t GetRowAttrib(int row) const;
+  void SetRowAttrib(int row, std::uint8_t value);
+  std::uint8_t GetColAttrib(int col) const;
+  void SetColAttrib(int col, std::uint8_t value);
+
+  // An empty row (attribute 0) before displayed row 1..NrOfRows(), or
+  // appended with NrOfRows() + 1; other positions are ignored.
+  void InsertRow(int row);
+  // Removes displayed row 1..NrOfRows().
+  void RemoveRow(int row);
+  // An empty column (attribute 0) before column 0..NrOfColumns(), or
+  // appended with NrOfColumns() + 1.
+  void InsertColumn(int col);
+  // Removes column 0..NrOfColumns() while there are at least two columns.
+  void RemoveColumn(int col);
+
+  // Minimum number of rows added when the row storage has to grow (at
+  // least 1); growth is also geometric, so adding rows one at a time stays
+  // linear overall.
+  void SetAllocRowsBy(int rows);
+  int AllocRowsBy() const { return FAllocRowsBy; }
+
+  // Orders the displayed rows by column col, ties by column colSec (-1 or
+  // any invalid column: none), both ascending or both descending. The sort
+  // starts from the storage order and is stable. A column whose non-empty
+  // texts all read as numbers (CellTextToNumber) sorts numerically, any
+  // other column by CompareCellText; empty cells count as the smallest
+  // value. OnBeforeSortExchange may replace each compared text first.
+  // An invalid col is ignored.
+  void Sort(int col, int colSec, bool ascending);
+  // Shows the rows in storage order again.
+  void UnSort();
+  // Makes the displayed order the storage order; what is shown stays.
+  void CommitSorting();
+  // Storage row of displayed row 0..NrOfRows(); 0 outside.
+  int GetSortOrder(int row) const;
+  // Shows storage row storageRow (1..NrOfRows()) as displayed row row
+  // (1..NrOfRows()); the displayed row that showed it takes over row's old
+  // storage row, so the order stays a permutation. Setting every row in
+  // turn reproduces any given order.
+  void SetSortOrder(int row, int storageRow);
+
+  void BeginUpdate() { ++FUpdateDepth; }
+  void EndUpdate();
+
+  std::function<void(QObject* Sender)> OnChange;
+  TBeforeSortExchgEvent OnBeforeSortExchange;
+  TOnPercentDoneEvent OnPercentDone;
+
+ private:
+  int Columns() const { return FNrCols + 1; }
+  bool ValidRow(int row) const { return row >= 0 && row <= NrOfRows(); }
+  bool ValidCol(int col) const { return col >= 0 && col <= FNrCols; }
+  TStringRow& DisplayedRow(int row) { return FRows[FOrder[row]]; }
+  const TStringRow& DisplayedRow(int row) const { return FRows[FOrder[row]]; }
+  void Changed();
+  void ReserveRows(std::size_t rows);
+  // Every row laid out anew for sourceOf.size() columns (see
+  // TStringRow::Remapped); all or nothing.
+  void RemapColumns(const std::vector<int>& sourceOf);
+  void ResetOrder();
+  // Storage rows in the order of the sort key of column col.
+  std::vector<std::int32_t> SortedByColumn(const std::vector<std::int32_t>& rows, int col, bool ascending,
+                                           TPercentProgress& progress);
+
+  int FNrCols = 0;
+  int FAllocRowsBy = kDefaultAllocRowsBy;
+  std::vector<TStringRow> FRows;         // storage rows 0..NrOfRows()
+  std::vector<std::uint8_t> FRowAttribs;  // by storage row
+  std::vector<std::uint8_t> FColAttribs;
+  std::vector<std::int32_t> FOrder;  // displayed row -> storage row
+  mutable std::vector<std::int32_t> FPosition;  // storage row -> displayed row, built on demand
+  mutable bool FPositionValid = false;
+  bool FOrderIsIdentity = true;
+  int FUpdateDepth = 0;
+  bool FChangePending = false;
+};
+
+}  // namespace vyr

@@ -1,0 +1,142 @@
+// The display order of TStringArray: sorting, unsorting, committing.
+#include <algorithm>
+#include <new>
+#include <numeric>
+
+#include "foundation/CellText.h"
+#include "foundation/Errors.h"
+#include "foundation/PercentProgress.h"
+#include "foundation/StableKeySort.h"
+#include "foundation/StringArray.h"
+
+namespace vyr {
+
+namespace {
+
+struct TTextKey {
+  std::uint64_t Prefix;
+  QStringView Text;
+  std::int32_t Row;
+};
+
+bool TextBefore(const TTextKey& a, const TTextKey& b) {
+  if (a.Prefix != b.Prefix) return a.Prefix < b.Prefix;
+  return CompareCellText(a.Text, b.Text) < 0;
+}
+
+}  // namespace
+
+std::vector<std::int32_t> TStringArray::SortedByColumn(const std::vector<std::int32_t>& rows, int col, bool ascending,
+                                                       TPercentProgress& progress) {
+  const std::size_t n = rows.size();
+  std::vector<QStringView> texts(n);
+  std::vector<QString> replaced;
+  if (OnBeforeSortExchange) replaced.resize(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    texts[i] = FRows[rows[i]].Cell(col, Columns());
+    if (OnBeforeSortExchange) {
+      const QString original = texts[i].toString();
+      replaced[i] = original;
+      OnBeforeSortExchange(this, original, replaced[i]);
+      texts[i] = replaced[i];
+    }
+    progress.Advance();
+  }
+
+  std::vector<std::int32_t> sorted(n);
+  std::vector<TKeyedRow> keyed;
+  keyed.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    double value = 0.0;
+    std::uint64_t key = 0;  // empty: below every number
+    if (!texts[i].isEmpty()) {
+      if (!CellTextToNumber(texts[i], value)) break;
+      key = NumberSortKey(value);
+    }
+    keyed.push_back({ascending ? key : ~key, rows[i]});
+  }
+  if (keyed.size() == n) {
+    StableSortByKey(keyed);
+    for (std::size_t i = 0; i < n; ++i) sorted[i] = keyed[i].Row;
+    return sorted;
+  }
+
+  std::vector<TTextKey> text(n);
+  for (std::size_t i = 0; i < n; ++i) text[i] = {CellTextSortPrefix(texts[i]), texts[i], rows[i]};
+  if (ascending)
+    std::stable_sort(text.begin(), text.end(), TextBefore);
+  else
+    std::stable_sort(text.begin(), text.end(), [](const TTextKey& a, const TTextKey& b) { return TextBefore(b, a); });
+  for (std::size_t i = 0; i < n; ++i) sorted[i] = text[i].Row;
+  return sorted;
+}
+
+void TStringArray::Sort(int col, int colSec, bool ascending) {
+  if (!ValidCol(col)) return;
+  const bool secondary = ValidCol(colSec) && colSec != col;
+  const int rows = NrOfRows();
+  TPercentProgress progress(OnPercentDone, this, qint64(rows) * (secondary ? 2 : 1));
+  std::vector<std::int32_t> order;
+  try {
+    order.resize(rows);
+    std::iota(order.begin(), order.end(), 1);
+    // Sorting stably by the secondary column first leaves its order among
+    // the ties of the primary column.
+    if (secondary) order = SortedByColumn(order, colSec, ascending, progress);
+    order = SortedByColumn(order, col, ascending, progress);
+  } catch (const std::bad_alloc&) {
+    throw EVyrDStructError(QStringLiteral("TStringArray: not enough memory to sort %1 rows").arg(rows));
+  }
+  std::copy(order.begin(), order.end(), FOrder.begin() + 1);
+  FOrderIsIdentity = false;
+  FPositionValid = false;
+  progress.Finish();
+  Changed();
+}
+
+void TStringArray::UnSort() {
+  if (FOrderIsIdentity) return;
+  ResetOrder();
+  Changed();
+}
+
+void TStringArray::CommitSorting() {
+  if (FOrderIsIdentity) return;
+  std::vector<TStringRow> rows;
+  std::vector<std::uint8_t> attribs;
+  try {
+    rows.reserve(FRows.capacity());
+    attribs.reserve(FRowAttribs.capacity());
+  } catch (const std::bad_alloc&) {
+    throw EVyrDStructError(QStringLiteral("TStringArray: not enough memory to reorder %1 rows").arg(NrOfRows()));
+  }
+  for (std::int32_t storage : FOrder) {
+    rows.push_back(std::move(FRows[storage]));
+    attribs.push_back(FRowAttribs[storage]);
+  }
+  FRows.swap(rows);
+  FRowAttribs.swap(attribs);
+  ResetOrder();
+}
+
+int TStringArray::GetSortOrder(int row) const { return ValidRow(row) ? FOrder[row] : 0; }
+
+void TStringArray::SetSortOrder(int row, int storageRow) {
+  const int rows = NrOfRows();
+  if (row < 1 || row > rows || storageRow < 1 || storageRow > rows || FOrder[row] == storageRow) return;
+  if (!FPositionValid) {
+    FPosition.resize(FOrder.size());
+    for (std::size_t i = 0; i < FOrder.size(); ++i) FPosition[FOrder[i]] = static_cast<std::int32_t>(i);
+    FPositionValid = true;
+  }
+  const std::int32_t other = FPosition[storageRow];
+  const std::int32_t previous = FOrder[row];
+  FOrder[row] = storageRow;
+  FOrder[other] = previous;
+  FPosition[storageRow] = row;
+  FPosition[previous] = other;
+  FOrderIsIdentity = false;
+  Changed();
+}
+
+}  // namespace vyr
