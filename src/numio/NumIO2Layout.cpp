@@ -1,0 +1,50 @@
+// Where TNumIO2's parts lie: the gauge band under the text box and the
+// screen position of each character of the buffer. Painting and input both
+// go by these, so that the caret and the mouse agree with the picture.
+#include <algorithm>
+
+#include "numio/Vyr_NumIO.h"
+
+namespace vyr {
+
+int TNumIO2::GaugeBand() const { return FGaugeVisib ? FGaugeHeight + FGaugeTopMarg + 1 : 0; }
+
+int TNumIO2::TextLeft(int bufferWidth) const {
+  switch (FAlignment) {
+    case taLeftJustify: return FLeftSpace + 4;
+    case taRightJustify: return FLeftSpace + FTextBoxWidth - bufferWidth - 2;
+    default: return FLeftSpace + (FTextBoxWidth - bufferWidth) / 2 + 2;
+  }
+}
+
+TCanvas& TNumIO2::MeasureCanvas() {
+  TCanvas& c = Canvas();
+  c.Font = Font();
+  return c;
+}
+
+int TNumIO2::CharPosToXCoords(int CharPos) {
+  TCanvas& c = MeasureCanvas();
+  const int p = std::clamp(CharPos, 0, int(FInBuffer.size()));
+  return c.TextWidth(FInBuffer.left(p)) + TextLeft(c.TextWidth(FInBuffer));
+}
+
+int TNumIO2::XCoordsToCharPos(int X) {
+  const qint64 length = FInBuffer.size();
+  if (length == 0) return 0;
+  const qint64 tw = MeasureCanvas().TextWidth(FInBuffer);
+  // The average character width; at least 1 so that a buffer narrower than
+  // its character count still maps to positions.
+  const qint64 average = std::max<qint64>(tw / length, 1);
+  const qint64 L = FLeftSpace, T = FTextBoxWidth;
+  qint64 c;
+  switch (FAlignment) {
+    case taLeftJustify: c = X - L - 3; break;
+    case taRightJustify: c = X + tw - L - T + 3; break;
+    default: c = X - L - (T - tw) / 2 - 1; break;
+  }
+  c = std::clamp<qint64>(c, 0, tw);
+  return int(std::min((c + average / 2) / average, length));
+}
+
+}  // namespace vyr

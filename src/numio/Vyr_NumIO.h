@@ -1,0 +1,370 @@
+#pragma once
+// TNumIO2: a self-drawn numeric entry field. An optional caption left of a
+// text box, the text box with the number being typed, optional spin buttons,
+// an optional caption right of them and an optional gauge bar under the box.
+//
+// The number lives only as text (the input buffer) in one of eight input
+// formats; Value and IntegerValue convert it on demand. Every key is checked
+// against the format and undone when it would leave the buffer invalid.
+// Values outside RangeLow..RangeHigh show in the warning colours.
+//
+// A window that wants to see the field's keys first installs a Qt event
+// filter on it; Tab (and Shift+Tab) move the focus on from the field.
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "foundation/CoreTypes.h"
+#include "foundation/Errors.h"
+#include "foundation/NumRoutines.h"
+#include "host/Control.h"
+#include "host/Events.h"
+#include "host/TimerWindow.h"
+#include "numio/InFormat.h"
+#include "numio/NumInText.h"
+
+namespace vyr {
+
+class EVyrNumIO2Error : public EVyrError {
+ public:
+  using EVyrError::EVyrError;
+};
+
+// A list of preferred values.
+using TDoubleArray = std::vector<double>;
+
+using TOnGaugeChangeEvent = std::function<void(TObject* Sender, TShiftState Shift, double GaugeValue)>;
+
+class TNumIO2 : public TCustomControl {
+  Q_OBJECT
+  // Format properties come before Value and Text so that a stored form
+  // sets them first.
+  Q_PROPERTY(vyr::informat::TInFormat InputFormat READ InputFormat WRITE SetInputFormat)
+  Q_PROPERTY(vyr::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecPlaceSep)
+  Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetFixPointDecPlaces)
+  Q_PROPERTY(int SignificantDigits READ SignificantDigits WRITE SetSignificantDigits)
+  Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
+  Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)
+  Q_PROPERTY(double Value READ Value WRITE SetValue)
+  Q_PROPERTY(QString Text READ Text WRITE SetText)
+  Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
+  Q_PROPERTY(int TextBoxWidth READ TextBoxWidth WRITE SetTextBoxWidth)
+  Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
+  Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
+  Q_PROPERTY(vyr::TAlignment Alignment READ Alignment WRITE SetAlignment)
+  Q_PROPERTY(vyr::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
+  Q_PROPERTY(vyr::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
+  Q_PROPERTY(vyr::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+  Q_PROPERTY(vyr::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+  Q_PROPERTY(uint ColorBoxBG READ ColorBoxBG WRITE SetColorBoxBG)
+  Q_PROPERTY(uint ColorBoxText READ ColorBoxText WRITE SetColorBoxText)
+  Q_PROPERTY(uint ColorOutBG READ ColorOutBG WRITE SetColorOutBG)
+  Q_PROPERTY(uint ColorOutText READ ColorOutText WRITE SetColorOutText)
+  Q_PROPERTY(uint ColorWarnBG READ ColorWarnBG WRITE SetColorWarnBG)
+  Q_PROPERTY(uint ColorWarnText READ ColorWarnText WRITE SetColorWarnText)
+  Q_PROPERTY(bool ButVisible READ ButVisible WRITE SetButVisible)
+  Q_PROPERTY(bool But3D READ But3D WRITE SetBut3D)
+  Q_PROPERTY(int ButWidth READ ButWidth WRITE SetButWidth)
+  Q_PROPERTY(int ButHeight READ ButHeight WRITE SetButHeight)
+  Q_PROPERTY(int ButSpace READ ButSpace WRITE SetButSpace)
+  Q_PROPERTY(uint ButColor READ ButColor WRITE SetButColor)
+  Q_PROPERTY(double ButIncrem READ ButIncrem WRITE SetButIncrem)
+  Q_PROPERTY(bool GaugeVisible READ GaugeVisible WRITE SetGaugeVisible)
+  Q_PROPERTY(int GaugeHeight READ GaugeHeight WRITE SetGaugeHeight)
+  Q_PROPERTY(int GaugeWidth READ GaugeWidth WRITE SetGaugeWidth)
+  Q_PROPERTY(int GaugeLeftMargin READ GaugeLeftMargin WRITE SetGaugeLeftMargin)
+  Q_PROPERTY(int GaugeTopMargin READ GaugeTopMargin WRITE SetGaugeTopMargin)
+  Q_PROPERTY(uint GaugeColor READ GaugeColor WRITE SetGaugeColor)
+  Q_PROPERTY(uint GaugeColorBg READ GaugeColorBg WRITE SetGaugeColorBg)
+  Q_PROPERTY(uint GaugeColorFrame READ GaugeColorFrame WRITE SetGaugeColorFrame)
+  Q_PROPERTY(vyr::TFrameStyle GaugeFrameStyle READ GaugeFrameStyle WRITE SetGaugeFrameStyle)
+  Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelection)
+  Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+  Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+  Q_PROPERTY(bool Beep READ Beep WRITE SetBeep)
+
+ public:
+  // Raises EVyrNumIO2Error "Component "<Name>": no timer available" when the
+  // caret timer cannot be started.
+  explicit TNumIO2(QWidget* AOwner = nullptr);
+
+  // The smallest height the field accepts through its own size setters.
+  static constexpr int kMinHeight = 18;
+  // The largest decimals and significant digits.
+  static constexpr int kMaxDigits = 15;
+  // Text box widths are kept within 0..kMaxTextBoxWidth.
+  static constexpr int kMaxTextBoxWidth = 16777215;
+  // The longest buffer that typing, pasting or Text can make; far more than
+  // any number needs, and short enough to measure and draw at every key.
+  static constexpr int kMaxTextLength = 1024;
+
+  // --- Value model ---
+  // Scanned from the buffer by the input format. Writing a non-finite value
+  // is ignored; writing keeps caret and selection, limited to the new text.
+  double Value() const;
+  void SetValue(double value);
+  // Value rounded (halves to even); raises EVyrNumIO2Error
+  // "Component "<Name>": integer overflow" outside the 32-bit range.
+  int IntegerValue() const;
+  QString Text() const { return FInBuffer; }
+  // Stores an empty or valid text (caret and selection to 0); ignores others.
+  void SetText(const QString& value);
+  // Whether text is a valid number of the current format, at most
+  // kMaxTextLength characters long.
+  bool CheckValidity(const QString& Instring) const;
+  bool OutOfRange() const;
+  // Raises OnChange.
+  void Changed();
+
+  TInFormat InputFormat() const { return FInputFormat; }
+  void SetInputFormat(TInFormat value);
+  TDecPSep DecPlaceSep() const { return FDecPSep; }
+  void SetDecPlaceSep(TDecPSep value);
+  int FixPointDecPlaces() const { return FDecP; }
+  void SetFixPointDecPlaces(int value);
+  int SignificantDigits() const { return FSigDig; }
+  void SetSignificantDigits(int value);
+  double RangeLow() const { return FMinimum; }
+  void SetRangeLow(double value);
+  double RangeHigh() const { return FMaximum; }
+  void SetRangeHigh(double value);
+
+  // --- Layout and colours ---
+  int LeftSpace() const { return FLeftSpace; }
+  void SetLeftSpace(int value);
+  int TextBoxWidth() const { return FTextBoxWidth; }
+  void SetTextBoxWidth(int value);
+  QString LeftText() const { return FLeftText; }
+  void SetLeftText(const QString& value);
+  QString RightText() const { return FRightText; }
+  void SetRightText(const QString& value);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment value);
+  TAlignment LeftTextAlignment() const { return FLTAlignment; }
+  void SetLeftTextAlignment(TAlignment value);
+  TAlignment RightTextAlignment() const { return FRTAlignment; }
+  void SetRightTextAlignment(TAlignment value);
+  TFrameStyle FrameStyle() const { return FFrameStyle; }
+  void SetFrameStyle(TFrameStyle value);
+  TColorScheme ColorScheme() const { return FColorScheme; }
+  void SetColorScheme(TColorScheme value);
+  TColor ColorBoxBG() const { return FColorBoxBG; }
+  void SetColorBoxBG(TColor value);
+  TColor ColorBoxText() const { return FColorBoxText; }
+  void SetColorBoxText(TColor value);
+  TColor ColorOutBG() const { return FColorOutBG; }
+  void SetColorOutBG(TColor value);
+  TColor ColorOutText() const { return FColorOutText; }
+  void SetColorOutText(TColor value);
+  TColor ColorWarnBG() const { return FColorWarnBG; }
+  void SetColorWarnBG(TColor value);
+  TColor ColorWarnText() const { return FColorWarnTxt; }
+  void SetColorWarnText(TColor value);
+
+  // --- Spin buttons ---
+  bool ButVisible() const { return FButVisible; }
+  void SetButVisible(bool value);
+  bool But3D() const { return FBut3D; }
+  void SetBut3D(bool value);
+  int ButWidth() const { return FButWidth; }
+  void SetButWidth(int value);
+  int ButHeight() const { return FButHeight; }
+  void SetButHeight(int value);
+  int ButSpace() const { return FButSpace; }
+  void SetButSpace(int value);
+  TColor ButColor() const { return FButColor; }
+  void SetButColor(TColor value);
+  double ButIncrem() const { return FButIncrem; }
+  void SetButIncrem(double value);
+
+  // --- Gauge ---
+  bool GaugeVisible() const { return FGaugeVisib; }
+  void SetGaugeVisible(bool value);
+  int GaugeHeight() const { return FGaugeHeight; }
+  void SetGaugeHeight(int value);
+  int GaugeWidth() const { return FGaugeWidth; }
+  void SetGaugeWidth(int value);
+  int GaugeLeftMargin() const { return FGaugeLeftMarg; }
+  void SetGaugeLeftMargin(int value);
+  int GaugeTopMargin() const { return FGaugeTopMarg; }
+  void SetGaugeTopMargin(int value);
+  TColor GaugeColor() const { return FGaugeColor; }
+  void SetGaugeColor(TColor value);
+  TColor GaugeColorBg() const { return FGaugeColorBg; }
+  void SetGaugeColorBg(TColor value);
+  TColor GaugeColorFrame() const { return FGaugeColorFrm; }
+  void SetGaugeColorFrame(TColor value);
+  TFrameStyle GaugeFrameStyle() const { return FGaugeFrameSt; }
+  void SetGaugeFrameStyle(TFrameStyle value);
+
+  // --- Behaviour ---
+  bool HideSelection() const { return FHideSel; }
+  void SetHideSelection(bool value);
+  // True stops the caret timer and hides the caret; false restarts it.
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool value);
+  // The height follows the font at every paint.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool value);
+  bool Beep() const { return FBeep; }
+  void SetBeep(bool value);
+  void SetEnabled(bool value) override;
+  // Heights below kMinHeight become kMinHeight; ButHeight follows a lower height.
+  void SetBounds(int left, int top, int width, int height) override;
+
+  // --- Caret, selection, mouse ---
+  int CaretPos() const { return FCaretPos; }
+  bool CaretVisible() const { return FCaretVisib; }
+  int SelBegin() const { return FSelBegin; }
+  int SelEnd() const { return FSelEnd; }
+  // Both clamp to 0..length of the buffer, move the caret there and keep
+  // SelBegin <= SelEnd by moving the other end.
+  void SetSelBegin(int p);
+  void SetSelEnd(int p);
+  // 0 over the left caption, 1 over the text box, 2 right of it.
+  int MouseAreaCode() const { return FMouseAreaCode; }
+  // Left edge of character position p (clamped to 0..length) on the control.
+  int CharPosToXCoords(int CharPos);
+  // Character position nearest to x, within 0..length of the buffer.
+  int XCoordsToCharPos(int X);
+  // (Re)starts the caret blink with the caret shown; raises
+  // "Component "<Name>": no timer available" when refused.
+  void UpdateTimer();
+  void SetFocus() override;
+
+  void Assign(const TComponentBase* Source) override;
+  void AssignTo(TComponentBase* Dest) const override;
+  void Loaded() override;
+
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void Click() override;
+  void KeyDown(quint16& Key, TShiftState Shift) override;
+  void KeyUp(quint16& Key, TShiftState Shift) override;
+  void DoEnter() override;
+  void DoExit() override;
+
+  // Preferred values for spin buttons and gauge, ascending; non-finite
+  // entries are skipped.
+  TDoubleArray ButtonPivots;
+
+  TNotifyEvent OnChange;
+  TOnGaugeChangeEvent OnGaugeChange;
+
+ protected:
+  void DoPaint() override;
+  void FontChanged() override { Paint(); }
+  void EnabledChanged() override;
+  bool WantsTabKey() const override { return true; }
+
+ private:
+  // Painting
+  bool PaintAllowed() const;
+  void ApplyAutoSize();
+  void PaintCaptions(TCanvas& c, int textTop) const;
+  void PaintSpinButtons(TCanvas& c) const;
+  void PaintGauge(TCanvas& c) const;
+  void PaintTextBox(TCanvas& c, bool outOfRange) const;
+  void PaintBuffer(TCanvas& c, int textTop, bool outOfRange) const;
+  void PaintSelection(TCanvas& c);
+
+  // Layout shared by painting and input
+  int GaugeBand() const;
+  // Left edge of the buffer text for a buffer of the given width.
+  int TextLeft(int bufferWidth) const;
+  int ButtonLeft() const { return FLeftSpace + FTextBoxWidth + FButSpace; }
+  TCanvas& MeasureCanvas();
+
+  // Value model
+  TInTextStyle TextStyle() const;
+  // The value to render again after a format or digits change: the last
+  // written value while the buffer still shows it, else the scanned value.
+  double ValueToRerender() const;
+  void KeepCaretInBuffer();
+  int FitLeftSpace(int value) const;
+  int FitButHeight(int value) const;
+  int FitGaugeHeight(int value) const;
+  int FitGaugeWidth(int value) const;
+  int FitGaugeLeftMargin(int value) const;
+  int FitGaugeTopMargin(int value) const;
+  template <typename T>
+  void Store(T& field, T value);
+
+  // Keyboard
+  void HandleKeyDown(quint16 key);
+  bool HandleCtrlKey(quint16 key);
+  bool HandlePlainKey(quint16 key);
+  void InsertAtCaret(const QString& text);
+  void DeleteSelection();
+  bool Acceptable(const QString& buffer) const;
+  void BeepIfWanted() const;
+
+  // Mouse and caret
+  void CaretTimerEvent();
+  bool OverGauge(int X, int Y, int slack) const;
+  double GaugeValueAtX(int X) const;
+  void StepSpin(bool increase);
+
+  int FLeftSpace = 35;
+  bool FSuppressPaint = true;
+  int FTextBoxWidth = 80;
+  bool FValueChanged = false;
+  int FDecP = 2;
+  int FSigDig = 6;
+  bool FEnabled = true;
+  int FButWidth = 18;
+  int FButSpace = 3;
+  double FButIncrem = 1.0;
+  bool FButVisible = false;
+  bool FBut3D = true;
+  int FButHeight = 28;
+  TColor FButColor = clSilver;
+  TTimerWindow FCaretTimer;
+  QString FInBuffer;
+  int FCaretPos = 0;
+  bool FCaretVisib = true;
+  bool FGaugeVisib = false;
+  int FGaugeHeight = 8;
+  int FGaugeWidth = 82;
+  int FGaugeLeftMarg = 35;
+  int FGaugeTopMarg = 3;
+  TColor FGaugeColor = 0x800000;
+  TColor FGaugeColorBg = clSilver;
+  TColor FGaugeColorFrm = clGray;
+  TFrameStyle FGaugeFrameSt = fsLowered;
+  QString FLeftText;
+  QString FRightText;
+  TFrameStyle FFrameStyle = fsLowered;
+  TAlignment FAlignment = taCenter;
+  TAlignment FLTAlignment = taRightJustify;
+  TAlignment FRTAlignment = taLeftJustify;
+  int FMouseAreaCode = 0;
+  TColor FColorBoxBG = clWhite;
+  TColor FColorBoxText = clBlack;
+  TColor FColorOutBG = clBtnFace;
+  TColor FColorOutText = clBlack;
+  TColor FColBlackLine = clBlack;
+  TColor FColGrayLine = clGray;
+  TColor FColWhiteLine = clWhite;
+  TColor FColorWarnBG = 0x6088FFF0;
+  TColor FColorWarnTxt = clRed;
+  TColorScheme FColorScheme = csFixed;
+  int FSelBegin = 0;
+  int FSelEnd = 0;
+  TDecPSep FDecPSep = dsBoth;
+  TInFormat FInputFormat = itFloat;
+  bool FKeyShifted = false;
+  bool FKeyCntrl = false;
+  bool FHideSel = true;
+  double FMaximum = 1000.0;
+  double FMinimum = 0.0;
+  bool FBeep = false;
+  bool FReadOnly = false;
+  bool FAutoSize = false;
+  // The last value written and the text it gave.
+  double FWrittenValue = 0.0;
+  QString FWrittenText;
+};
+
+}  // namespace vyr
