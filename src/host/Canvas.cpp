@@ -44,13 +44,6 @@ bool PatternOn(const DashPattern& p, int step) {
   return false;
 }
 
-// a / n rounded to the nearest integer, halves up; n > 0.
-long long RoundDiv(__int128 a, long long n) {
-  __int128 q = (2 * a + n) / (2 * static_cast<__int128>(n));
-  if ((2 * a + n) % (2 * static_cast<__int128>(n)) < 0) --q;
-  return static_cast<long long>(q);
-}
-
 bool IsPaintable(const QImage* image) {
   if (!image || image->isNull()) return false;
   auto f = image->format();
@@ -65,8 +58,8 @@ int TCanvas::Width() const { return FImage ? FImage->width() : 0; }
 int TCanvas::Height() const { return FImage ? FImage->height() : 0; }
 
 void TCanvas::PlotPen(int x, int y, std::uint32_t penPixel) {
-  auto* row = reinterpret_cast<std::uint32_t*>(FImage->scanLine(y));
-  row[x] = pixelops::ApplyPenMode(Pen.Mode, penPixel, row[x]);
+  std::uint32_t* row = Row(y);
+  row[x] = Pen.Mode == pmCopy ? penPixel : pixelops::ApplyPenMode(Pen.Mode, penPixel, row[x]);
 }
 
 void TCanvas::FillSpan(long long y, long long x0, long long x1, std::uint32_t pixel) {
@@ -74,7 +67,7 @@ void TCanvas::FillSpan(long long y, long long x0, long long x1, std::uint32_t pi
   x0 = std::max(x0, 0LL);
   x1 = std::min<long long>(x1, FImage->width());
   if (x0 >= x1) return;
-  auto* row = reinterpret_cast<std::uint32_t*>(FImage->scanLine(int(y)));
+  std::uint32_t* row = Row(y);
   std::fill(row + x0, row + x1, pixel);
 }
 
@@ -106,19 +99,42 @@ void TCanvas::StrokeLine(long long x0, long long y0, long long x1, long long y1,
   lo = std::max(lo, 0LL);
   hi = std::min(hi, last);
   const DashPattern* pattern = PatternOf(Pen.Style);
-  std::uint32_t pen = ColorToPixel(ColorToRGB(Pen.Color));
-  long long minor0 = xMajor ? y0 : x0;
-  long long minorDelta = xMajor ? dy : dx;
-  long long minorLimit = xMajor ? Height() : Width();
+  const std::uint32_t pen = ColorToPixel(ColorToRGB(Pen.Color)) | pixelops::kOpaque;
+  const long long minor0 = xMajor ? y0 : x0;
+  const long long minorDelta = xMajor ? dy : dx;
+  const long long minorLimit = xMajor ? Height() : Width();
+  if (lo > hi) {
+    FDashStep = int((FDashStep + n) % 1000000);
+    return;
+  }
+  // minor(i) = minor0 + floor((2 i minorDelta + n) / 2n), stepped with a
+  // remainder so that only the first visible step needs a division.
+  const long long twoN = 2 * n;
+  __int128 num = static_cast<__int128>(2) * lo * minorDelta + n;
+  long long q = static_cast<long long>(num / twoN);
+  long long r = static_cast<long long>(num - static_cast<__int128>(q) * twoN);
+  if (r < 0) {
+    r += twoN;
+    --q;
+  }
   for (long long i = lo; i <= hi; ++i) {
-    if (pattern && !PatternOn(*pattern, int((FDashStep + i) % 1000000))) continue;
-    long long minor = minor0 + RoundDiv(static_cast<__int128>(i) * minorDelta, n);
-    if (minor < 0 || minor >= minorLimit) continue;
-    long long major = major0 + majorDir * i;
-    if (xMajor)
-      PlotPen(int(major), int(minor), pen);
-    else
-      PlotPen(int(minor), int(major), pen);
+    long long minor = minor0 + q;
+    bool on = !pattern || PatternOn(*pattern, int((FDashStep + i) % 1000000));
+    if (on && minor >= 0 && minor < minorLimit) {
+      long long major = major0 + majorDir * i;
+      if (xMajor)
+        PlotPen(int(major), int(minor), pen);
+      else
+        PlotPen(int(minor), int(major), pen);
+    }
+    r += 2 * minorDelta;
+    if (r >= twoN) {
+      r -= twoN;
+      ++q;
+    } else if (r < 0) {
+      r += twoN;
+      --q;
+    }
   }
   FDashStep = int((FDashStep + n) % 1000000);
 }
@@ -230,7 +246,7 @@ TColor TCanvas::Pixels(int x, int y) const {
 void TCanvas::SetPixels(int x, int y, TColor color) {
   if (!FImage || x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return;
   Changed();
-  reinterpret_cast<std::uint32_t*>(FImage->scanLine(y))[x] = ColorToPixel(ColorToRGB(color));
+  Row(y)[x] = ColorToPixel(ColorToRGB(color));
 }
 
 }  // namespace vyr

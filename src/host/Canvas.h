@@ -129,7 +129,14 @@ class TCanvas {
  private:
   enum class ArcKind { Arc, Pie };
   bool Drawable() const { return FImage != nullptr; }
-  void Changed() { ++FChangeCount; }
+  // Counts a drawing call and takes the image's pixel rows for direct
+  // writes; every call that writes pixels starts with it.
+  void Changed() {
+    ++FChangeCount;
+    FBits = FImage->bits();
+    FStride = FImage->bytesPerLine();
+  }
+  std::uint32_t* Row(long long y) { return reinterpret_cast<std::uint32_t*>(FBits + y * FStride); }
   // Pen-mode aware plotting of one pixel already known to lie inside.
   void PlotPen(int x, int y, std::uint32_t penPixel);
   void FillSpan(long long y, long long x0, long long x1, std::uint32_t pixel);
@@ -141,6 +148,8 @@ class TCanvas {
   const QFontMetrics& Metrics();
 
   QImage* FImage = nullptr;
+  uchar* FBits = nullptr;
+  qsizetype FStride = 0;
   TPoint FPenPos;
   std::uint64_t FChangeCount = 0;
   int FDashStep = 0;

@@ -46,6 +46,25 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& source, const TRect& so
   TRect d = dest.Normalized();
   long long x0 = std::max<long long>(d.Left, 0), x1 = std::min<long long>(d.Right, Width());
   long long y0 = std::max<long long>(d.Top, 0), y1 = std::min<long long>(d.Bottom, Height());
+  if (!stretched && dw > 0 && dh > 0 && sw > 0 && sh > 0) {
+    // Same size, same direction: whole rows at a time.
+    const long long dx = 0LL + sourceRect.Left - dest.Left, dy = 0LL + sourceRect.Top - dest.Top;
+    x0 = std::max(x0, -dx);
+    x1 = std::min<long long>(x1, src->width() - dx);
+    y0 = std::max(y0, -dy);
+    y1 = std::min<long long>(y1, src->height() - dy);
+    for (long long y = y0; y < y1 && x0 < x1; ++y) {
+      const auto* srow = reinterpret_cast<const std::uint32_t*>(src->constScanLine(int(y + dy))) + (x0 + dx);
+      std::uint32_t* drow = Row(y) + x0;
+      const long long n = x1 - x0;
+      if (CopyMode == cmSrcCopy) {
+        for (long long i = 0; i < n; ++i) drow[i] = srow[i] | pixelops::kOpaque;
+      } else {
+        for (long long i = 0; i < n; ++i) drow[i] = pixelops::ApplyCopyMode(CopyMode, srow[i], drow[i]);
+      }
+    }
+    return;
+  }
   long long adw = std::llabs(dw), adh = std::llabs(dh);
   bool mirrorX = src == &smooth ? false : (dw < 0) != (sw < 0);
   bool mirrorY = src == &smooth ? false : (dh < 0) != (sh < 0);
@@ -64,10 +83,11 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& source, const TRect& so
     long long sy = sn.Top + ((2 * offset + 1) * ash) / (2 * adh);
     if (sy < 0 || sy >= src->height()) continue;
     const auto* srow = reinterpret_cast<const std::uint32_t*>(src->constScanLine(int(sy)));
-    auto* drow = reinterpret_cast<std::uint32_t*>(FImage->scanLine(int(y)));
+    std::uint32_t* drow = Row(y);
+    const int srcWidth = src->width();
     for (long long x = x0; x < x1; ++x) {
       int sx = columns[size_t(x - x0)];
-      if (sx < 0 || sx >= src->width()) continue;
+      if (sx < 0 || sx >= srcWidth) continue;
       drow[x] = pixelops::ApplyCopyMode(CopyMode, srow[sx], drow[x]);
     }
   }
@@ -101,9 +121,9 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   if (x < 0 || y < 0 || x >= w || y >= h) return;
   const std::uint32_t key = ColorToPixel(ColorToRGB(color)) & pixelops::kRgbMask;
   const std::uint32_t fill = ColorToPixel(ColorToRGB(Brush.Color));
-  auto pixel = [&](int px, int py) -> std::uint32_t& {
-    return reinterpret_cast<std::uint32_t*>(FImage->scanLine(py))[px];
-  };
+  auto pixel = [&](int px, int py) -> std::uint32_t& { return Row(py)[px]; };
+  FBits = FImage->bits();
+  FStride = FImage->bytesPerLine();
   std::vector<bool> done(size_t(w) * size_t(h), false);
   auto fillable = [&](int px, int py) {
     if (done[size_t(py) * size_t(w) + size_t(px)]) return false;

@@ -151,7 +151,7 @@ void TCanvas::DrawArcLike(ArcKind kind, int x1, int y1, int x2, int y2, int x3, 
       if (onCurve && outline)
         PlotPen(int(x), int(y), pen);
       else if (filling)
-        reinterpret_cast<std::uint32_t*>(FImage->scanLine(int(y)))[x] = fill;
+        Row(y)[x] = fill;
     }
   }
   if (kind == ArcKind::Pie && outline && span < kTwoPi) {
