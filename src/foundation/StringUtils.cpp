@@ -1,32 +1,17 @@
 #include "foundation/StringUtils.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+
+#include "foundation/NumRoutines.h"
 
 namespace vyr {
 
-namespace {
-
-// Locale-independent and exact: the binary value is rounded, ties to even.
-QString FixedText(double x, int decimals) {
-  char buffer[400];  // the largest double has 309 integer digits
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
-  return QString::fromLatin1(buffer, result.ptr - buffer);
-}
-
-}  // namespace
-
 QString strff(double x, int width, int decimals) {
   width = std::clamp(width, 0, kMaxStrffWidth);
-  QString text;
-  if (std::isnan(x))
-    text = QStringLiteral("NaN");
-  else if (std::isinf(x))
-    text = x > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");
-  else
-    text = FixedText(x, std::clamp(decimals, 0, kMaxStrffDecimals));
-  return text.rightJustified(width, QLatin1Char(' '));
+  if (std::isnan(x)) return QStringLiteral("NaN").rightJustified(width, QLatin1Char(' '));
+  if (std::isinf(x)) return (x > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf")).rightJustified(width, QLatin1Char(' '));
+  return FormatFloatField(width, std::clamp(decimals, 0, kMaxStrffDecimals), x);
 }
 
 int Tokenize(const QString& text, QChar delimiter, QStringList& items) {
