@@ -1,0 +1,139 @@
+// The meter's painting, step by step: background, zone band, scale,
+// caption, needles, cover, lamps, then the outer frame. Everything is drawn
+// into the control's back canvas, which reaches the screen in one piece.
+// The steps below the needles go to the dial layer, which later paints copy
+// while it is still valid.
+#include <initializer_list>
+
+#include "foundation/Frames.h"
+#include "meter/MeterRound.h"
+#include "meter/Vyr_Meter.h"
+
+namespace vyr {
+namespace {
+
+// MoveTo the first point, LineTo each further one.
+void Path(TCanvas& c, std::initializer_list<TPoint> points) {
+  const TPoint* p = points.begin();
+  c.MoveTo(p->X, p->Y);
+  for (++p; p != points.end(); ++p) c.LineTo(p->X, p->Y);
+}
+
+// Top and left edges in one colour, bottom and right in the other.
+void Bevel(TCanvas& c, int w, int h, TColor topLeft, TColor bottomRight) {
+  c.Pen.Color = topLeft;
+  Path(c, {{0, h - 1}, {0, 0}, {w - 1, 0}});
+  c.Pen.Color = bottomRight;
+  c.LineTo(w - 1, h - 1);
+  c.LineTo(0, h - 1);
+}
+
+// A rectangle one pixel in from the bottom right, and an inner and outer
+// edge pair one pixel further down and right.
+void DoubleBevel(TCanvas& c, int w, int h, TColor rectangle, TColor edges) {
+  c.Pen.Color = rectangle;
+  DrawRectangle(c, 0, 0, w - 2, h - 2);
+  c.Pen.Color = edges;
+  Path(c, {{1, h - 3}, {1, 1}, {w - 2, 1}});
+  Path(c, {{1, h - 1}, {w - 1, h - 1}, {w - 1, 0}});
+}
+
+}  // namespace
+
+TMeter::TDialLayerKey TMeter::DialLayerKey() const {
+  return {Width(),
+          Height(),
+          {ColorToRGB(FColorBakG), ColorToRGB(FColorScale), ColorToRGB(FColorSclBkLow), ColorToRGB(FColorSclBkNorm),
+           ColorToRGB(FColorSclBkHigh), ColorToRGB(Font().Color), ColorToRGB(FFontCaption.Color)}};
+}
+
+void TMeter::FontChanged() {
+  FDialLayerValid = false;
+  TGraphicControl::FontChanged();
+}
+
+void TMeter::DoPaint() {
+  const TDialGeometry dial = Geometry();
+  if (dial.Radius <= 0) return;
+  const TDialLayerKey key = DialLayerKey();
+  const bool labelHandler = bool(OnBeforeDrawScaleLabel);
+  if (!FDialLayerValid || labelHandler || !(key == FDialLayerKey)) {
+    FDialLayer.SetSize(Width(), Height());
+    PaintDialLayer(FDialLayer.Canvas(), dial);
+    FDialLayerKey = key;
+    // A label handler may change the labels from one paint to the next.
+    FDialLayerValid = !labelHandler;
+  }
+  TCanvas& c = Canvas();
+  // Both images are 32-bit and of the control's size: sharing the layer's
+  // pixels is the fastest copy; the first drawing below detaches them.
+  *c.Image() = FDialLayer.Image();
+  c.Pen = TPen{};
+  c.Brush = TBrush{};
+  c.Brush.Style = bsClear;
+  c.CopyMode = cmSrcCopy;
+  PaintNeedles(c, dial);
+  PaintCover(c, dial);
+  if (FLimWatchHighOn) PaintLamp(c, Width() - FRims.Side - 18, Width() - FRims.Side - 8, FOFL);
+  if (FLimWatchLowOn) PaintLamp(c, FRims.Side + 8, FRims.Side + 18, FUFL);
+  Raise(OnMeterRendered, this, c);
+  PaintFrame(c);
+}
+
+void TMeter::PaintDialLayer(TCanvas& c, const TDialGeometry& dial) {
+  c.Pen = TPen{};
+  c.Brush = TBrush{};
+  c.CopyMode = cmSrcCopy;
+  c.Font = Font();
+  PaintBackground(c);
+  if (FScaleBkVisible) PaintZones(c, dial);
+  c.Brush.Style = bsClear;
+  if (FScaleVisible) PaintScale(c, dial);
+  PaintCaption(c, dial);
+}
+
+void TMeter::PaintBackground(TCanvas& c) {
+  const int w = Width(), h = Height();
+  if (FBackGroundImg.isEmpty() || FBackground.Empty()) {
+    c.Pen.Color = FColorBakG;
+    c.Brush.Color = FColorBakG;
+    c.Rectangle(0, 0, w, h);
+    return;
+  }
+  const int bw = FBackground.Width(), bh = FBackground.Height();
+  switch (FBkgndFillMode) {
+    case bfStretch: c.StretchDraw({0, 0, w, h}, FBackground); break;
+    case bfTile:
+      for (int x = 0; x < w; x += bw)
+        for (int y = 0; y < h; y += bh) c.Draw(x, y, FBackground);
+      break;
+    default:
+      c.Rectangle(0, 0, w, h);
+      c.Draw(0, 0, FBackground);
+      break;
+  }
+}
+
+void TMeter::PaintCaption(TCanvas& c, const TDialGeometry& dial) {
+  c.Font = FFontCaption;
+  c.TextOut(dial.CenterX - c.TextWidth(FCaption) / 2,
+            dial.CenterY - RoundHalfEven(dial.Radius / 3) - c.TextHeight(FCaption) / 2, FCaption);
+}
+
+void TMeter::PaintFrame(TCanvas& c) {
+  const TLineColors lines = LineColorsOf(FColorScheme);
+  const int w = Width(), h = Height();
+  switch (FFrameStyle) {
+    case fsSingle:
+      c.Pen.Color = FColorBakG;
+      Path(c, {{0, h - 1}, {0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
+      break;
+    case fsLowered: Bevel(c, w, h, lines.Gray, lines.White); break;
+    case fsRaised: Bevel(c, w, h, lines.White, lines.Gray); break;
+    case fsBump: DoubleBevel(c, w, h, lines.White, lines.Gray); break;
+    case fsEtched: DoubleBevel(c, w, h, lines.Gray, lines.White); break;
+    default: break;
+  }
+}
+
+}  // namespace vyr
