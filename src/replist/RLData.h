@@ -1,0 +1,164 @@
+#pragma once
+// TRLData: the non-visual store behind the report list. A table of
+// NrOfColumns x NrOfRows text cells (data columns 1..NrOfColumns, data rows
+// 1..NrOfRows, plus an undisplayed column 0) with a header name, a format
+// string and a check mode per column and an attribute byte per row and
+// column. The cells live in a TStringArray that the store owns.
+//
+// In a check column (cmBox, cmRadio) the first stored character of a cell
+// is its check mark ("X" checked, " " unchecked) and the value is the rest.
+// Row attribute bit 0x80 means selected, 0x40 disabled; column attribute
+// bit 0x80 means selected.
+//
+// Bulk operations (Fill, Clear, whole-column marks, structure changes)
+// raise the string array's OnChange once.
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "foundation/CoreEvents.h"
+#include "foundation/Errors.h"
+#include "foundation/StringArray.h"
+#include "host/Component.h"
+
+namespace vyr {
+
+enum TCheckMode : std::uint8_t { cmNone, cmBox, cmRadio };
+
+class EVyrRLDataError : public EVyrError {
+ public:
+  using EVyrError::EVyrError;
+};
+
+using TBeforeHTMLExportEvent = std::function<void(QObject* Sender, QString& Text, int Col, int Row)>;
+
+constexpr std::uint8_t kRowSelectedBit = 0x80;
+constexpr std::uint8_t kRowDisabledBit = 0x40;
+constexpr std::uint8_t kColSelectedBit = 0x80;
+constexpr int kMaxColNameLength = 50;
+constexpr int kMaxColFormatLength = 80;
+
+class TRLData : public TComponent {
+  Q_OBJECT
+  Q_PROPERTY(int NrOfColumns READ NrOfColumns WRITE SetNrCols)
+  Q_PROPERTY(int NrOfRows READ NrOfRows WRITE SetNrRows)
+  Q_PROPERTY(QString CommonHeader READ CommonHeader WRITE SetCommonHeader)
+
+ public:
+  explicit TRLData(QObject* AOwner = nullptr);
+  ~TRLData() override;
+
+  int NrOfColumns() const { return FNrOfCols; }
+  int NrOfRows() const { return FNrOfRows; }
+  // Below 1 (0) become 1 (0).
+  void SetNrCols(int n);
+  void SetNrRows(int n);
+  QString CommonHeader() const { return FCommonHeader; }
+  void SetCommonHeader(const QString& value);
+
+  QString Comment;
+  QString DataID;
+  int LastSortColumn() const { return FSortColumn; }
+  int LastSortColumnSec() const { return FSortColumnSec; }
+  bool LastSortOrder() const { return FSortOrder; }
+  void SetLastSortColumnSec(int value) { FSortColumnSec = value; }
+  // Direction of the next sort by header click; starts true.
+  bool SortToggle() const { return FSortToggle; }
+  void SetSortToggle(bool value) { FSortToggle = value; }
+
+  QString GetElem(int ACol, int ARow) const;
+  void SetElem(int ACol, int ARow, const QString& Value);
+  bool GetElemChecked(int ACol, int ARow) const;
+  void SetElemChecked(int ACol, int ARow, bool Value);
+  // The cell read as a number (blanks around it ignored, ',' as '.', empty
+  // is 0); raises EVyrDStructError when it holds no number.
+  double GetAsNumber(int ACol, int ARow) const;
+  // What the column format proposes for an empty cell of row ARow.
+  QString GetCellDefaultValue(int ACol, int ARow) const;
+
+  QString GetColName(int ColNr) const;
+  void SetColName(int ColNr, const QString& Value);
+  QString GetColumnFormat(int ColNr) const;
+  void SetColumnFormat(int ColNr, const QString& Value);
+  TCheckMode GetColCheckMode(int ColNr) const;
+  void SetColCheckMode(int ColNr, TCheckMode Value);
+  bool GetCheckedCol(int ColNr) const { return GetColCheckMode(ColNr) == cmBox; }
+  void SetCheckedCol(int ColNr, bool Value) { SetColCheckMode(ColNr, Value ? cmBox : cmNone); }
+
+  // Number of the last column whose name equals Head (or contains it, with
+  // PartialMatch), ignoring case; -1 if none.
+  int ColumnIndex(const QString& Head, bool PartialMatch) const;
+
+  void Fill(const QString& s);
+  // Empties every cell and attribute; names, formats and modes go back to
+  // their defaults; the counts stay.
+  void Clear();
+
+  int FirstCheckedElemInCol(int ColNr) const;
+  int FirstCheckedElemInRow(int RowNr) const;
+  int CountCheckedElemsInCol(int Column) const;
+  int CountCheckedElemsInRow(int Row) const;
+  // Checked or not for every row; a radio column only accepts clearing.
+  // With enabledRowsOnly, disabled rows keep their marks.
+  void SetAllCheckmarksOfCol(int Column, bool Checked, bool enabledRowsOnly = false);
+  void InvertAllCheckmarksOfCol(int Column, bool enabledRowsOnly = false);
+
+  // Insert before an existing column or row (no appending); remove one.
+  void InsertColumn(int c);
+  void RemoveColumn(int c);
+  void InsertRow(int r);
+  void RemoveRow(int r);
+  void RemoveEmptyRows();
+  void CopyRow(int Source, int Target);
+
+  void Sort(int Col, int ColSec, bool Ascending);
+  void UnSort();
+  // Forgets the last sort column without changing the order shown.
+  void ForgetSortColumns() { FSortColumn = FSortColumnSec = -1; }
+
+  // Copies another store. The source is read completely before anything of
+  // this store is replaced, so a store may be assigned from itself.
+  void Assign(const TComponentBase* Source) override;
+  void AssignTo(TComponentBase* Dest) const override;
+
+  TStringArray& Strings() { return *FStrings; }
+  const TStringArray& Strings() const { return *FStrings; }
+
+  TBeforeSortExchgEvent OnBeforeSortExchange;
+  TBeforeHTMLExportEvent OnBeforeHTMLExport;
+  TOnPercentDoneEvent OnPercentDone;
+
+  // Hooks called by the string array and by exports.
+  void BeforeSortExchange(QObject* Sender, const QString& s, QString& t);
+  void BeforeHTMLExport(QString& Text, int Col, int Row);
+
+  int FeedbackNumCells() const { return FFeedbkNumCells; }
+  int FeedbackStep() const { return FFeedbkStep; }
+
+ private:
+  bool ValidCell(int ACol, int ARow) const { return ACol >= 0 && ACol <= FNrOfCols && ARow >= 1 && ARow <= FNrOfRows; }
+  bool ValidColumn(int c) const { return c >= 1 && c <= FNrOfCols; }
+  bool IsCheckColumn(int c) const { return GetColCheckMode(c) != cmNone; }
+  void SetFeedback(qint64 cells);
+  void ResizeColumnArrays(int n);
+  void ResetColumnMetadata();
+  QString ComponentName() const;
+
+  QString FCommonHeader;
+  std::vector<QString> FColName;
+  std::vector<QString> FColumnFormat;
+  std::vector<TCheckMode> FColButMode;
+  int FNrOfCols = 1;
+  int FNrOfRows = 0;
+  int FSortColumn = -1;
+  int FSortColumnSec = -1;
+  bool FSortOrder = true;
+  bool FSortToggle = true;
+  int FFeedbkNumCells = 1;
+  int FFeedbkStep = 1;
+  std::unique_ptr<TStringArray> FStrings;
+};
+
+}  // namespace vyr

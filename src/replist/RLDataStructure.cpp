@@ -1,0 +1,144 @@
+// TRLData: inserting and removing rows and columns, sorting, copying.
+#include <memory>
+#include <new>
+
+#include "replist/RLData.h"
+
+namespace vyr {
+
+void TRLData::InsertColumn(int c) {
+  if (!ValidColumn(c)) return;
+  FStrings->InsertColumn(c);
+  FColName.insert(FColName.begin() + (c - 1), QString());
+  FColumnFormat.insert(FColumnFormat.begin() + (c - 1), QString());
+  FColButMode.insert(FColButMode.begin() + (c - 1), cmNone);
+  ++FNrOfCols;
+}
+
+void TRLData::RemoveColumn(int c) {
+  if (!ValidColumn(c)) return;
+  FStrings->CommitSorting();
+  if (FNrOfCols >= 2) {
+    FStrings->RemoveColumn(c);
+    FColName.erase(FColName.begin() + (c - 1));
+    FColumnFormat.erase(FColumnFormat.begin() + (c - 1));
+    FColButMode.erase(FColButMode.begin() + (c - 1));
+    --FNrOfCols;
+    return;
+  }
+  FStrings->BeginUpdate();
+  for (int r = 0; r <= FNrOfRows; ++r) FStrings->SetString(c, r, QString());
+  FStrings->EndUpdate();
+  FColName.clear();
+  FColumnFormat.clear();
+  FColButMode.clear();
+  FNrOfCols = 0;
+}
+
+void TRLData::InsertRow(int r) {
+  if (r < 1 || r > FNrOfRows) return;
+  FStrings->CommitSorting();
+  FStrings->InsertRow(r);
+  ++FNrOfRows;
+}
+
+void TRLData::RemoveRow(int r) {
+  if (r < 1 || r > FNrOfRows) return;
+  FStrings->CommitSorting();
+  if (FNrOfRows < 2) {
+    SetNrRows(0);
+    return;
+  }
+  FStrings->RemoveRow(r);
+  --FNrOfRows;
+}
+
+void TRLData::RemoveEmptyRows() {
+  FStrings->BeginUpdate();
+  for (int r = FNrOfRows; r >= 1; --r) {
+    bool empty = true;
+    for (int c = 0; c <= FNrOfCols && empty; ++c) empty = GetElem(c, r).isEmpty();
+    if (empty) RemoveRow(r);
+  }
+  FStrings->EndUpdate();
+}
+
+void TRLData::CopyRow(int Source, int Target) {
+  if (Source < 1 || Source > FNrOfRows || Target < 1 || Target > FNrOfRows || Source == Target) return;
+  FStrings->BeginUpdate();
+  for (int c = 0; c <= FNrOfCols; ++c) FStrings->SetString(c, Target, FStrings->GetString(c, Source));
+  FStrings->SetRowAttrib(Target, FStrings->GetRowAttrib(Source));
+  FStrings->EndUpdate();
+}
+
+void TRLData::Sort(int Col, int ColSec, bool Ascending) {
+  FSortColumn = Col;
+  FSortColumnSec = ColSec;
+  FSortOrder = Ascending;
+  FStrings->Sort(Col, ColSec, Ascending);
+}
+
+void TRLData::UnSort() {
+  ForgetSortColumns();
+  FStrings->UnSort();
+}
+
+void TRLData::Assign(const TComponentBase* Source) {
+  const auto* src = dynamic_cast<const TRLData*>(Source);
+  if (!src) {
+    TComponent::Assign(Source);
+    return;
+  }
+  const TStringArray& from = src->Strings();
+  const int cols = src->FNrOfCols, rows = src->FNrOfRows;
+  // Everything is read into new storage first and swapped in at the end:
+  // the source may be this very store.
+  auto copy = std::make_unique<TStringArray>();
+  std::vector<QString> names, formats;
+  std::vector<TCheckMode> modes;
+  try {
+    copy->SetAllocRowsBy(from.AllocRowsBy());
+    copy->Resize(std::max(cols, 1), rows);
+    for (int j = 1; j <= rows; ++j) {
+      const int storageRow = from.GetSortOrder(j);
+      for (int c = 0; c <= cols; ++c) copy->SetString(c, storageRow, from.GetString(c, j));
+    }
+    for (int j = 1; j <= rows; ++j) copy->SetSortOrder(j, from.GetSortOrder(j));
+    // Attributes travel with the displayed rows, so they follow the order.
+    for (int c = 1; c <= cols; ++c) copy->SetColAttrib(c, from.GetColAttrib(c));
+    for (int j = 1; j <= rows; ++j) copy->SetRowAttrib(j, from.GetRowAttrib(j));
+    names = src->FColName;
+    formats = src->FColumnFormat;
+    modes = src->FColButMode;
+  } catch (const std::bad_alloc&) {
+    throw EVyrRLDataError(ComponentMessage(ComponentName(), QStringLiteral("not enough memory on heap")));
+  }
+  copy->OnChange = FStrings->OnChange;
+  copy->OnBeforeSortExchange = FStrings->OnBeforeSortExchange;
+  copy->OnPercentDone = FStrings->OnPercentDone;
+  FNrOfCols = cols;
+  FNrOfRows = rows;
+  FSortColumn = src->FSortColumn;
+  FSortColumnSec = src->FSortColumnSec;
+  FSortOrder = src->FSortOrder;
+  FSortToggle = src->FSortToggle;
+  Comment = src->Comment;
+  FCommonHeader = src->FCommonHeader;
+  OnBeforeSortExchange = src->OnBeforeSortExchange;
+  DataID = src->DataID;
+  SetFeedback(qint64{std::max(rows, 1)} * (cols + 1));
+  FColName = std::move(names);
+  FColumnFormat = std::move(formats);
+  FColButMode = std::move(modes);
+  FStrings = std::move(copy);
+  if (FStrings->OnChange) FStrings->OnChange(FStrings.get());
+}
+
+void TRLData::AssignTo(TComponentBase* Dest) const {
+  if (auto* dest = dynamic_cast<TRLData*>(Dest))
+    dest->Assign(this);
+  else
+    TComponent::AssignTo(Dest);
+}
+
+}  // namespace vyr

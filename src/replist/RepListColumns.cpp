@@ -1,0 +1,154 @@
+// TReportListView: cells and per-column settings, forwarded to the store
+// where it keeps them, and the column widths.
+#include <algorithm>
+
+#include "foundation/CellText.h"
+#include "replist/RLCellMarks.h"
+#include "replist/ReportListView.h"
+
+namespace vyr {
+
+QString TReportListView::Elem(int ACol, int ARow) const {
+  QString text = FRLData->GetElem(ACol, ARow);
+  if (OnReadCell) OnReadCell(const_cast<TReportListView*>(this), ACol, ARow, text);
+  return text;
+}
+
+double TReportListView::AsNumber(int ACol, int ARow) const {
+  try {
+    return FRLData->GetAsNumber(ACol, ARow);
+  } catch (const EVyrDStructError&) {
+    throw EVyrDStructError(QStringLiteral("Class TReportListView: invalid numeric string: [%1,%2]: %3")
+                               .arg(ACol)
+                               .arg(ARow)
+                               .arg(FRLData->Strings().GetString(ACol, ARow)));
+  }
+}
+
+void TReportListView::SetColumnFormat(int ColNr, const QString& Value) {
+  if (ColNr < 1 || ColNr > NrOfColumns()) return;
+  FRLData->SetColumnFormat(ColNr, Value);
+  Changed();
+  Repaint();
+}
+
+void TReportListView::SetColumnCheckMode(int ColNr, TCheckMode Value) {
+  FRLData->SetColCheckMode(ColNr, Value);
+  Changed();
+  Repaint();
+}
+
+void TReportListView::SetHeader(int ColNr, const QString& Value) {
+  if (ColNr < 1 || ColNr > NrOfColumns()) return;
+  FRLData->SetColName(ColNr, Value);
+  Changed();
+  Repaint();
+}
+
+TAlignment TReportListView::ColumnAlignment(int ColNr) const {
+  return ColNr >= 1 && ColNr <= int(FColAlignment.size()) ? FColAlignment[ColNr - 1] : taLeftJustify;
+}
+
+void TReportListView::SetColumnAlignment(int ColNr, TAlignment Value) {
+  if (ColNr < 1 || ColNr > int(FColAlignment.size()) || FColAlignment[ColNr - 1] == Value) return;
+  FColAlignment[ColNr - 1] = Value;
+  Changed();
+  Repaint();
+}
+
+bool TReportListView::ColumnEditable(int ColNr) const {
+  return ColNr >= 1 && ColNr <= int(FColumnEditable.size()) && FColumnEditable[ColNr - 1];
+}
+
+void TReportListView::SetColumnEditable(int ColNr, bool Value) {
+  if (ColNr >= 1 && ColNr <= int(FColumnEditable.size())) FColumnEditable[ColNr - 1] = Value;
+}
+
+bool TReportListView::ColumnIsPwd(int ColNr) const {
+  return ColNr >= 1 && ColNr <= int(FColumnIsPwd.size()) && FColumnIsPwd[ColNr - 1];
+}
+
+void TReportListView::SetColumnIsPwd(int ColNr, bool Value) {
+  if (ColNr < 1 || ColNr > int(FColumnIsPwd.size()) || FColumnIsPwd[ColNr - 1] == Value) return;
+  FColumnIsPwd[ColNr - 1] = Value;
+  Changed();
+  Repaint();
+}
+
+int TReportListView::ColumnOrder(int ColNr) const {
+  return ColNr >= 1 && ColNr <= int(FColOrder.size()) ? FColOrder[ColNr - 1] + 1 : 0;
+}
+
+int TReportListView::ColWidths(int Index) const {
+  const int col = GridColumnOf(Index);
+  return col < 0 ? 0 : TCustomGrid::ColWidths(col);
+}
+
+void TReportListView::SetColWidths(int Index, int Width) {
+  const int col = GridColumnOf(Index);
+  if (Index < 1 || Index > NrOfColumns() || col < 0) return;
+  TCustomGrid::SetColWidths(col, Width);
+  ChangedSetup();
+}
+
+int TReportListView::CountCheckedElemsInCol(int Column) const {
+  if (ColumnCheckMode(Column) == cmNone) return 0;
+  const TStringArray& s = FRLData->Strings();
+  int count = 0;
+  for (int r = 1; r <= NrOfRows(); ++r)
+    count += !(s.GetRowAttrib(r) & kRowDisabledBit) && MarkIsChecked(s.GetStringView(Column, r));
+  return count;
+}
+
+void TReportListView::SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly) {
+  if (Checked && ColumnCheckMode(Column) != cmBox) return;
+  TRepListSuppress hold(*this);
+  FRLData->SetAllCheckmarksOfCol(Column, Checked, AffectEnabledRowsOnly);
+}
+
+void TReportListView::InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly) {
+  if (ColumnCheckMode(Column) != cmBox) return;
+  TRepListSuppress hold(*this);
+  FRLData->InvertAllCheckmarksOfCol(Column, AffectEnabledRowsOnly);
+}
+
+int TReportListView::DetermineMaxColWidth(int ColNr, bool IncludeHeader) {
+  if (ColNr < 1 || ColNr > NrOfColumns()) return 10;
+  TCanvas& c = Canvas();
+  c.Font = Font();
+  const int italic = (Font().Style & fsItalic) ? 2 : 0;
+  const int extra = (ColumnCheckMode(ColNr) == cmBox ? 16 : 0) + italic;
+  const TStringArray& s = FRLData->Strings();
+  int widest = 0;
+  for (int r = 1; r <= NrOfRows(); ++r) widest = std::max(widest, c.TextWidth(s.GetString(ColNr, r)));
+  int m = widest + extra;
+  if (IncludeHeader) {
+    const int headerExtra = (ColNr == LastSortColumn() ? 13 : 0) + italic;
+    m = std::max(m, c.TextWidth(Header(ColNr)) + headerExtra);
+  }
+  return m + 10;
+}
+
+void TReportListView::AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth) {
+  SetColWidths(ColNr, std::min(MaxWidth, std::max(4, DetermineMaxColWidth(ColNr, IncludeHeader) + Addon)));
+}
+
+void TReportListView::ExpandColWidth(int ColIx, int RightMargin) {
+  if (ColIx >= 1 && ColIx <= NrOfColumns()) {
+    int others = 0;
+    for (int d = 1; d <= NrOfColumns(); ++d)
+      if (d != ColIx) others += ColWidths(d);
+    const int w = ClientWidth() - RightMargin - others;
+    SetColWidths(ColIx, w <= 15 ? 16 : w);
+  }
+  ChangedSetup();
+}
+
+void TReportListView::FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth, int RightMargin) {
+  TRepListSuppress hold(*this);
+  for (int d = 1; d <= NrOfColumns(); ++d)
+    if (d != ExpandColumn) AutoColWidth(d, IncludeHeader, Addon, MaxWidth);
+  ExpandColWidth(ExpandColumn, RightMargin);
+}
+
+}  // namespace vyr

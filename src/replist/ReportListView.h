@@ -1,0 +1,438 @@
+#pragma once
+// TReportListView: the visible report list, a draw grid over its own
+// TRLData. Data row r (1-based) is grid row r + H - 1, where H is the number
+// of visible header rows (a common header above all columns and a row of
+// column headers); grid column i shows data column ColumnOrder[i + 1].
+//
+// Painting: every setter repaints at once; SuppressPaint holds painting off
+// so that a batch of changes paints once when it is cleared. Changes of the
+// cells arrive through the string array's change notification, which
+// raises OnChange and repaints.
+//
+// Selection lives in the store's attribute bytes (row bit 0x80 selected,
+// 0x40 disabled; column bit 0x80 selected) and travels with the rows when
+// they are sorted. RowSelectMode: 0 none, 1 single, 2 multiple with anchor,
+// Shift and (UseCtrlForMultiSel) Ctrl.
+#include <QString>
+#include <climits>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "foundation/CoreEvents.h"
+#include "host/Grid.h"
+#include "replist/RLData.h"
+
+namespace vyr {
+
+class EVyrRepListError : public EVyrError {
+ public:
+  using EVyrError::EVyrError;
+};
+
+using TCheckedChangeEvent = std::function<void(TObject* Sender, bool& State, int Col, int Row)>;
+using TCursorKeyActionEvent = std::function<void(TObject* Sender, quint16 Key)>;
+using TBeforeRenderCellEvent =
+    std::function<void(TObject* Sender, int Col, int Row, TColor& PenColor, TColor& BrushColor, TColor& FontColor,
+                       TFontStyles& FontStyles, QString& Text)>;
+using TReadCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Text)>;
+using TViewPercentDoneEvent = std::function<void(TObject* Sender, int Percent)>;
+
+class TReportListView : public TCustomDrawGrid {
+  Q_OBJECT
+  Q_PROPERTY(int NrOfColumns READ NrOfColumns WRITE SetNrOfColumns)
+  Q_PROPERTY(int NrOfRows READ NrOfRows WRITE SetNrOfRows)
+  Q_PROPERTY(bool AutoAdvance READ AutoAdvance WRITE SetAutoAdvance)
+  Q_PROPERTY(bool SortEnabled READ SortEnabled WRITE SetSortEnabled)
+  Q_PROPERTY(bool UseCtrlForMultiSel READ UseCtrlForMultiSel WRITE SetUseCtrlForMultiSel)
+  Q_PROPERTY(uint ColorText READ ColorText WRITE SetColorText)
+  Q_PROPERTY(uint ColorBkgdNormal READ ColorBkgdNormal WRITE SetColorBkgdNormal)
+  Q_PROPERTY(uint ColorBkgdShaded READ ColorBkgdShaded WRITE SetColorBkgdShaded)
+  Q_PROPERTY(uint ColorHigh READ ColorHigh WRITE SetColorHigh)
+  Q_PROPERTY(uint ColorHighText READ ColorHighText WRITE SetColorHighText)
+  Q_PROPERTY(uint ColorSelectedRow READ ColorSelectedRow WRITE SetColorSelectedRow)
+  Q_PROPERTY(uint ColorSelectedRowText READ ColorSelectedRowText WRITE SetColorSelectedRowText)
+  Q_PROPERTY(uint ColorSelectedCol READ ColorSelectedCol WRITE SetColorSelectedCol)
+  Q_PROPERTY(uint ColorSelectedColText READ ColorSelectedColText WRITE SetColorSelectedColText)
+  Q_PROPERTY(uint ColorSelectedBoth READ ColorSelectedBoth WRITE SetColorSelectedBoth)
+  Q_PROPERTY(uint ColorSelectedBothText READ ColorSelectedBothText WRITE SetColorSelectedBothText)
+  Q_PROPERTY(uint ColorDisabledBkgd READ ColorDisabledBkgd WRITE SetColorDisabledBkgd)
+  Q_PROPERTY(uint ColorDisabledText READ ColorDisabledText WRITE SetColorDisabledText)
+  Q_PROPERTY(uint ColorColumnHd READ ColorColumnHd WRITE SetColorColumnHd)
+  Q_PROPERTY(uint ColorColumnHdText READ ColorColumnHdText WRITE SetColorColumnHdText)
+  Q_PROPERTY(uint ColorCommonHd READ ColorCommonHd WRITE SetColorCommonHd)
+  Q_PROPERTY(uint ColorCommonHdText READ ColorCommonHdText WRITE SetColorCommonHdText)
+  Q_PROPERTY(uint InterRowIndicatorColor READ InterRowIndicatorColor WRITE SetInterRowIndicatorColor)
+  Q_PROPERTY(uint ColorEmptyMsg READ ColorEmptyMsg WRITE SetColorEmptyMsg)
+  Q_PROPERTY(QString EmptyMessage READ EmptyMessage WRITE SetEmptyMessage)
+  Q_PROPERTY(bool HighLightBold READ HighLightBold WRITE SetHighLightBold)
+  Q_PROPERTY(int HighLightRow READ HighLightRow WRITE SetHighLightRow)
+  Q_PROPERTY(int HighLightColumn READ HighLightColumn WRITE SetHighLightColumn)
+  Q_PROPERTY(int RowColPattern READ RowColPattern WRITE SetRowColPattern)
+  Q_PROPERTY(int InterRowIndicatorWidth READ InterRowIndicatorWidth WRITE SetInterRowIndicatorWidth)
+  Q_PROPERTY(QString CommonHeader READ CommonHeader WRITE SetCommonHeader)
+  Q_PROPERTY(TAlignmentValue CommonHeaderAlignment READ CommonHeaderAlignment WRITE SetCommonHeaderAlignment)
+  Q_PROPERTY(bool CommonHeaderVisible READ CommonHeaderVisible WRITE SetCommonHeaderVisible)
+  Q_PROPERTY(bool ColumnHeadersVisible READ ColumnHeadersVisible WRITE SetColumnHeadersVisible)
+  Q_PROPERTY(int CommonHeaderHeight READ CommonHeaderHeight WRITE SetCommonHeaderHeight)
+  Q_PROPERTY(int ColumnHeadersHeight READ ColumnHeadersHeight WRITE SetColumnHeadersHeight)
+  Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
+  Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
+  Q_PROPERTY(bool ShowEmptyCheckBoxes READ ShowEmptyCheckBoxes WRITE SetShowEmptyCheckBoxes)
+  Q_PROPERTY(bool FixedFirstColumn READ FixedFirstColumn WRITE SetFixedFirstColumn)
+  Q_PROPERTY(int RowSelectMode READ RowSelectMode WRITE SetRowSelectMode)
+
+ public:
+  // The alignment values a stored form may name.
+  enum TAlignmentValue {
+    taLeftJustifyValue = taLeftJustify,
+    taRightJustifyValue = taRightJustify,
+    taCenterValue = taCenter
+  };
+  Q_ENUM(TAlignmentValue)
+
+  explicit TReportListView(QWidget* AOwner = nullptr);
+  ~TReportListView() override;
+
+  TRLData& Data() { return *FRLData; }
+  const TRLData& Data() const { return *FRLData; }
+
+  // Number of visible header rows, 0..2.
+  int CountHeadRows() const { return (FComHdVis ? 1 : 0) + (FColHdVis ? 1 : 0); }
+
+  // --- Structure (RepListStructure.cpp)
+  int NrOfColumns() const { return FRLData->NrOfColumns(); }
+  int NrOfRows() const { return FRLData->NrOfRows(); }
+  void SetNrOfColumns(int n);
+  void SetNrOfRows(int n);
+  int AddRow();
+  int InsertRow(int r);
+  int InsertColumn(int c);
+  void RemoveRow(int r);
+  void RemoveColumn(int c);
+  void RemoveEmptyRows();
+  void Fill(const QString& s);
+  void Clear();
+
+  // --- Cells and columns, forwarded to the store (RepListColumns.cpp)
+  QString Elem(int ACol, int ARow) const;
+  void SetElem(int ACol, int ARow, const QString& Value) { FRLData->SetElem(ACol, ARow, Value); }
+  bool ElemChecked(int ACol, int ARow) const { return FRLData->GetElemChecked(ACol, ARow); }
+  void SetElemChecked(int ACol, int ARow, bool Value) { FRLData->SetElemChecked(ACol, ARow, Value); }
+  // The cell as a number; raises EVyrDStructError naming this class.
+  double AsNumber(int ACol, int ARow) const;
+  QString DefaultValue(int ACol, int ARow) const { return FRLData->GetCellDefaultValue(ACol, ARow); }
+  QString ColumnFormat(int ColNr) const { return FRLData->GetColumnFormat(ColNr); }
+  void SetColumnFormat(int ColNr, const QString& Value);
+  TCheckMode ColumnCheckMode(int ColNr) const { return FRLData->GetColCheckMode(ColNr); }
+  void SetColumnCheckMode(int ColNr, TCheckMode Value);
+  QString Header(int ColNr) const { return FRLData->GetColName(ColNr); }
+  void SetHeader(int ColNr, const QString& Value);
+  bool IsCheckedColumn(int ColNr) const { return FRLData->GetCheckedCol(ColNr); }
+  void SetIsCheckedColumn(int ColNr, bool Value) { SetColumnCheckMode(ColNr, Value ? cmBox : cmNone); }
+  TAlignment ColumnAlignment(int ColNr) const;
+  void SetColumnAlignment(int ColNr, TAlignment Value);
+  bool ColumnEditable(int ColNr) const;
+  void SetColumnEditable(int ColNr, bool Value);
+  bool ColumnIsPwd(int ColNr) const;
+  void SetColumnIsPwd(int ColNr, bool Value);
+  // Data column (1-based) shown at grid column ColNr - 1; 0 outside.
+  int ColumnOrder(int ColNr) const;
+  // Width of data column Index (wherever the order shows it).
+  int ColWidths(int Index) const;
+  void SetColWidths(int Index, int Width);
+  int ColumnIndex(const QString& Head, bool PartialMatch) const { return FRLData->ColumnIndex(Head, PartialMatch); }
+  int FirstCheckedElemInCol(int ColNr) const { return FRLData->FirstCheckedElemInCol(ColNr); }
+  int FirstCheckedElemInRow(int RowNr) const { return FRLData->FirstCheckedElemInRow(RowNr); }
+  int CountCheckedElemsInRow(int Row) const { return FRLData->CountCheckedElemsInRow(Row); }
+  // Checked cells of enabled rows.
+  int CountCheckedElemsInCol(int Column) const;
+  void SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly = false);
+  void InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly = false);
+  QString Comment() const { return FRLData->Comment; }
+  void SetComment(const QString& v) { FRLData->Comment = v; }
+  QString DataID() const { return FRLData->DataID; }
+  void SetDataID(const QString& v) { FRLData->DataID = v; }
+
+  // --- Sorting (RepListSort.cpp)
+  int LastSortColumn() const { return FRLData->LastSortColumn(); }
+  bool LastSortOrder() const { return FRLData->LastSortOrder(); }
+  int SecondarySortColumn() const { return FRLData->LastSortColumnSec(); }
+  void SetSecondarySortColumn(int v);
+  void Sort(int Col, int ColSec, bool Ascending);
+  void UnSort();
+  // Entry i is the data column shown at grid column i; false unless there
+  // are exactly NrOfColumns entries, all in 1..NrOfColumns and each once.
+  bool SetColumnOrder(const std::vector<int>& ColList);
+
+  // --- Look (RepListProperties.cpp)
+  bool AutoAdvance() const { return FAutoAdvance; }
+  void SetAutoAdvance(bool v) { FAutoAdvance = v; }
+  bool SortEnabled() const { return FSortEnabled; }
+  void SetSortEnabled(bool v) { FSortEnabled = v; }
+  bool UseCtrlForMultiSel() const { return FCtrlForMultiSel; }
+  void SetUseCtrlForMultiSel(bool v) { FCtrlForMultiSel = v; }
+  TColor ColorText() const { return FColorNormal; }
+  void SetColorText(TColor v) { SetLook(FColorNormal, v); }
+  TColor ColorBkgdNormal() const { return FRColorNormal; }
+  void SetColorBkgdNormal(TColor v) { SetLook(FRColorNormal, v); }
+  TColor ColorBkgdShaded() const { return FRColorShaded; }
+  void SetColorBkgdShaded(TColor v) { SetLook(FRColorShaded, v); }
+  TColor ColorHigh() const { return FHiLgtColor; }
+  void SetColorHigh(TColor v) { SetLook(FHiLgtColor, v); }
+  TColor ColorHighText() const { return FHiLgtTextColor; }
+  void SetColorHighText(TColor v) { SetLook(FHiLgtTextColor, v); }
+  TColor ColorSelectedRow() const { return FSelRowColor; }
+  void SetColorSelectedRow(TColor v) { SetLook(FSelRowColor, v); }
+  TColor ColorSelectedRowText() const { return FSelRowTextColor; }
+  void SetColorSelectedRowText(TColor v) { SetLook(FSelRowTextColor, v); }
+  TColor ColorSelectedCol() const { return FSelColColor; }
+  void SetColorSelectedCol(TColor v) { SetLook(FSelColColor, v); }
+  TColor ColorSelectedColText() const { return FSelColTextColor; }
+  void SetColorSelectedColText(TColor v) { SetLook(FSelColTextColor, v); }
+  TColor ColorSelectedBoth() const { return FSelBothColor; }
+  void SetColorSelectedBoth(TColor v) { SetLook(FSelBothColor, v); }
+  TColor ColorSelectedBothText() const { return FSelBothTextColor; }
+  void SetColorSelectedBothText(TColor v) { SetLook(FSelBothTextColor, v); }
+  TColor ColorDisabledBkgd() const { return FDisabledBkgdColor; }
+  void SetColorDisabledBkgd(TColor v) { SetLook(FDisabledBkgdColor, v); }
+  TColor ColorDisabledText() const { return FDisabledTextColor; }
+  void SetColorDisabledText(TColor v) { SetLook(FDisabledTextColor, v); }
+  TColor ColorColumnHd() const { return FColHdColor; }
+  void SetColorColumnHd(TColor v);
+  TColor ColorColumnHdText() const { return FColHdTxtColor; }
+  void SetColorColumnHdText(TColor v) { SetLook(FColHdTxtColor, v); }
+  TColor ColorCommonHd() const { return FComHdColor; }
+  void SetColorCommonHd(TColor v) { SetLook(FComHdColor, v); }
+  TColor ColorCommonHdText() const { return FComHdTxtColor; }
+  void SetColorCommonHdText(TColor v) { SetLook(FComHdTxtColor, v); }
+  TColor InterRowIndicatorColor() const { return FInterRowColor; }
+  void SetInterRowIndicatorColor(TColor v) { SetLook(FInterRowColor, v); }
+  TColor ColorEmptyMsg() const { return FColorEmptyMsg; }
+  void SetColorEmptyMsg(TColor v);
+  QString EmptyMessage() const { return FEmptyMsg; }
+  void SetEmptyMessage(const QString& v);
+  bool HighLightBold() const { return FHiLgtBold; }
+  void SetHighLightBold(bool v);
+  int HighLightRow() const { return FHiLgtRow; }
+  void SetHighLightRow(int v) { SetLook(FHiLgtRow, v); }
+  int HighLightColumn() const { return FHiLgtColumn; }
+  void SetHighLightColumn(int v) { SetLook(FHiLgtColumn, v); }
+  int RowColPattern() const { return FRowColPattern; }
+  void SetRowColPattern(int v) { SetLook(FRowColPattern, v); }
+  int InterRowIndicatorWidth() const { return FInterRowWidth; }
+  void SetInterRowIndicatorWidth(int v) { SetLook(FInterRowWidth, v); }
+  int InterRowIndicatorPos() const { return FInterRowIndi; }
+  void SetInterRowIndicatorPos(int v);
+  QString CommonHeader() const { return FRLData->CommonHeader(); }
+  void SetCommonHeader(const QString& v);
+  TAlignmentValue CommonHeaderAlignment() const { return TAlignmentValue(FHeaderAlignment); }
+  void SetCommonHeaderAlignment(TAlignmentValue v);
+  bool CommonHeaderVisible() const { return FComHdVis; }
+  void SetCommonHeaderVisible(bool v);
+  bool ColumnHeadersVisible() const { return FColHdVis; }
+  void SetColumnHeadersVisible(bool v);
+  int CommonHeaderHeight() const { return FComHdHgt; }
+  // Clamped to 8..127.
+  void SetCommonHeaderHeight(int v);
+  int ColumnHeadersHeight() const { return FColHdHgt; }
+  void SetColumnHeadersHeight(int v);
+  int DefaultColWidth() const { return TCustomGrid::DefaultColWidth(); }
+  void SetDefaultColWidth(int v);
+  int DefaultRowHeight() const { return TCustomGrid::DefaultRowHeight(); }
+  void SetDefaultRowHeight(int v);
+  bool ShowEmptyCheckBoxes() const { return FShowEmptyCBx; }
+  void SetShowEmptyCheckBoxes(bool v);
+  bool CheckMarksReadOnly() const { return FROCheckMarks; }
+  void SetCheckMarksReadOnly(bool v);
+  bool FixedFirstColumn() const { return FFixedColOne; }
+  void SetFixedFirstColumn(bool v);
+  void SetEnabled(bool value) override;
+  // Collects the changes of a batch (cell writes, row insertions) into one
+  // OnChange and one paint at the final EndUpdate; calls nest.
+  void BeginUpdate();
+  void EndUpdate();
+  bool SuppressPaint() const { return FSuppressPaint; }
+  // Clearing it repaints at once.
+  void SetSuppressPaint(bool v);
+
+  // --- Column widths (RepListWidths.cpp)
+  int DetermineMaxColWidth(int ColNr, bool IncludeHeader);
+  void AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth = INT_MAX);
+  void ExpandColWidth(int ColIx, int RightMargin);
+  void FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth, int RightMargin);
+
+  // --- Selection and navigation (RepListSelection.cpp, RepListInput.cpp)
+  int RowSelectMode() const { return FRowSelectMode; }
+  void SetRowSelectMode(int v);
+  bool RowSelected(int r) const;
+  void SetRowSelected(int r, bool v);
+  bool RowEnabled(int r) const;
+  void SetRowEnabled(int r, bool v);
+  bool ColumnSelected(int c) const;
+  void SetColumnSelected(int c, bool v);
+  void SelectRow(int RowNr);
+  void SelectColumn(int ColNr);
+  void SelectAllRows();
+  void SelectAllColumns();
+  void DeselectAllRows();
+  void DeselectAllColumns();
+  void EnableAllRows();
+  void DisableAllRows();
+  int FirstSelectedRow() const;
+  int FirstSelectedColumn() const;
+  int NumSelectedRows() const;
+  int NumSelectedColumns() const;
+  int NumEnabledRows() const;
+  // Data numbering: TopRow 1 is the first data row.
+  int TopRow() const { return TCustomGrid::TopRow() - CountHeadRows() + 1; }
+  void SetTopRow(int v);
+  int LeftCol() const { return TCustomGrid::LeftCol() + 1; }
+  void SetLeftCol(int v);
+  void CenterScrollAndSelect(int Row);
+  // Column (1-based, 0 outside) and data row (-1 column header, -2 common
+  // header, 0 outside) at a client point.
+  TGridCoord MouseCell(int X, int Y) const;
+
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void DblClick() override;
+  void KeyDown(quint16& Key, TShiftState Shift) override;
+  void KeyPress(QChar& Key) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+
+  void Changed() { Raise(OnChange, this); }
+  void ChangedSetup() { Raise(OnChangeSetup, this); }
+  void ChangedSelection() { Raise(OnSelectedChange, this); }
+  void CursorKeyAction(quint16 Key) { Raise(OnCursorKeyAction, this, Key); }
+
+  void Assign(const TComponentBase* Source) override;
+  void AssignTo(TComponentBase* Dest) const override;
+  void Loaded() override;
+  void SetBounds(int left, int top, int width, int height) override;
+
+  TNotifyEvent OnChange, OnChangeSetup, OnSelectedChange;
+  TCursorKeyActionEvent OnCursorKeyAction;
+  TCheckedChangeEvent OnBeforeCheckedChange, OnCheckedChange;
+  TBeforeRenderCellEvent OnBeforeRenderCell;
+  TReadCellEvent OnReadCell;
+  TViewPercentDoneEvent OnPercentDone;
+  std::function<void(TObject* Sender, const QString& s, QString& t)> OnBeforeSortExchange;
+  std::function<void(TObject* Sender, QString& Text, int Col, int Row)> OnBeforeHTMLExport;
+
+ protected:
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  bool SelectCell(int ACol, int ARow) override;
+  void TopLeftChanged() override;
+  void DoPaint() override;
+
+ private:
+  friend class TRepListSuppress;
+  template <typename T>
+  void SetLook(T& field, T value) {
+    field = value;
+    Repaint();
+    ChangedSetup();
+  }
+  void Repaint();
+  void ConnectStore();
+  void StringsHasChanged();
+  void UpdateGridRows();
+  // Shows or hides a header row, keeping the first data row shown.
+  void SetHeaderVisible(bool& field, bool v);
+  void SetHeaderHeights();
+  void ResetColumnOrder();
+  void ResizeColumnArrays(int n);
+  // Data column (1-based) of grid column col.
+  int DataColumnOf(int col) const;
+  // Grid column that shows data column d (1-based); -1 if none.
+  int GridColumnOf(int d) const;
+  int DataRowOfGrid(int gridRow) const { return gridRow - CountHeadRows() + 1; }
+  int GridRowOfData(int r) const { return r + CountHeadRows() - 1; }
+  int SelectionTopDataRow() const { return DataRowOfGrid(Selection().Top); }
+  int ColumnHeaderGridRow() const { return FComHdVis && FColHdVis ? 1 : FColHdVis ? 0 : -1; }
+  static std::uint8_t WithBit(std::uint8_t value, std::uint8_t bit, bool on) { return on ? value | bit : value & ~bit; }
+  // Sets or clears bit in every row (column) as wanted(number) says, as
+  // one change and one paint.
+  template <typename Wanted>
+  void ApplyRowBit(std::uint8_t bit, Wanted wanted);
+  template <typename Wanted>
+  void ApplyColumnBit(std::uint8_t bit, Wanted wanted);
+  void SetRowBits(std::uint8_t bit, bool on);
+  void SetOneRowBit(int r, std::uint8_t bit, bool on);
+  void SelectOnlyRow(int r);
+  void SortByHeaderClick(int d);
+  void ClickCheckMark(int d, int r);
+  void SelectByClick(TShiftState Shift);
+  void DrawDataCell(int ACol, int ARow, const TRect& ARect);
+  void DrawCheckBox(int d, const TRect& ARect, bool checked, TColor pen, TColor font);
+  void DrawHeaderCell(int ACol, int ARow, const TRect& ARect);
+  void DrawSortArrow(int x0, int y0, bool ascending);
+  void DrawRaisedFrame(int L, int T, int R, int B);
+  int VisibleColumnsRight() const;
+  // Right and bottom edge of the cells, at most the client size.
+  int GridWidth() const;
+  int GridHeight() const;
+  void PaintEmptyMessage(int headerHeight);
+  void PaintRowMarker(int headerHeight);
+
+  bool FAutoAdvance = false;
+  int FLastMousePosX = 0, FLastMousePosY = 0;
+  std::vector<TAlignment> FColAlignment;
+  TAlignment FHeaderAlignment = taCenter;
+  QString FEmptyMsg;
+  std::vector<bool> FColumnEditable;
+  std::vector<bool> FColumnIsPwd;
+  std::vector<int> FColOrder;
+  bool FComHdVis = false;
+  TColor FComHdColor = clBtnFace, FComHdTxtColor = clBlack;
+  int FComHdHgt = 20;
+  bool FColHdVis = true;
+  TColor FColHdColor = clBtnFace, FColHdTxtColor = clBlack;
+  int FColHdHgt = 20;
+  TColor FColorEmptyMsg = clBlack;
+  TColor FDisabledTextColor = 0xC0C0C0, FDisabledBkgdColor = 0xF0F0F0;
+  int FSelectAnchor = 1;
+  int FRowSelectMode = 1;
+  bool FCtrlForMultiSel = true;
+  bool FSortEnabled = true;
+  TColor FSelRowColor = 0x94BAED, FSelRowTextColor = 0x800000;
+  TColor FSelColColor = clBlack, FSelColTextColor = clBlack;
+  TColor FSelBothColor = clBlack, FSelBothTextColor = clBlack;
+  bool FShowEmptyCBx = true;
+  bool FROCheckMarks = false;
+  TColor FHiLgtColor = 0xCC9966, FHiLgtTextColor = 0xFFFFFF;
+  bool FHiLgtBold = false;
+  int FHiLgtRow = 0, FHiLgtColumn = 0;
+  bool FSuppressPaint = false;
+  int FUpdateDepth = 0;
+  bool FUpdateSavedSuppress = false;
+  TColor FColorNormal = 0x002000;
+  TColor FRColorNormal = 0xFFFFFF, FRColorShaded = 0xF0EFE8;
+  int FRowColPattern = 1;
+  int FInterRowIndi = 0;
+  TColor FInterRowColor = 0x0000FF;
+  int FInterRowWidth = 3;
+  bool FFixedColOne = false;
+  std::unique_ptr<TRLData> FRLData;
+};
+
+// Holds painting off for its lifetime and restores the previous state,
+// which repaints once when painting was on before.
+class TRepListSuppress {
+ public:
+  explicit TRepListSuppress(TReportListView& view) : FView(view), FSaved(view.FSuppressPaint) {
+    view.FSuppressPaint = true;
+  }
+  ~TRepListSuppress() { FView.SetSuppressPaint(FSaved); }
+  TRepListSuppress(const TRepListSuppress&) = delete;
+  TRepListSuppress& operator=(const TRepListSuppress&) = delete;
+
+ private:
+  TReportListView& FView;
+  bool FSaved;
+};
+
+}  // namespace vyr

@@ -1,0 +1,5 @@
+#pragma once
+// The report list: TRLData, the data store, and TReportListView, the grid
+// control that shows and edits it.
+#include "replist/RLData.h"
+#include "replist/ReportListView.h"
