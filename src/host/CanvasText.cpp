@@ -1,6 +1,8 @@
 // Text output and measurement of TCanvas. Glyphs come from Qt; placement
 // follows the canvas conventions (top-left of the text cell at x, y).
 #include <QPainter>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "host/Canvas.h"
@@ -48,7 +50,8 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     Changed();
     PaintText(x, y, text, nullptr);
   }
-  FPenPos = {x + TextWidth(text), y};
+  // The pen moves past the text, saturating at the edge of the int range.
+  FPenPos = {int(std::clamp<long long>(0LL + x + TextWidth(text), INT_MIN, INT_MAX)), y};
 }
 
 void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {

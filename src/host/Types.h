@@ -2,6 +2,7 @@
 // Plain geometry and state types shared by the canvas, the controls and the
 // grid base. Rectangles exclude their right and bottom edges.
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 
 namespace vyr {
@@ -17,8 +18,10 @@ struct TRect {
   int Top = 0;
   int Right = 0;
   int Bottom = 0;
-  int Width() const { return Right - Left; }
-  int Height() const { return Bottom - Top; }
+  // Saturating, so that rectangles spanning the whole int range are safe.
+  int Width() const { return Saturate(0LL + Right - Left); }
+  int Height() const { return Saturate(0LL + Bottom - Top); }
+  static int Saturate(long long v) { return int(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
   bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
   bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
   // The same rectangle with its corners ordered so that Left <= Right, Top <= Bottom.
@@ -33,7 +36,9 @@ struct TRect {
 };
 
 inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+inline TRect Bounds(int left, int top, int width, int height) {
+  return {left, top, TRect::Saturate(0LL + left + width), TRect::Saturate(0LL + top + height)};
+}
 
 // Mouse buttons and the shift state that come with input events.
 enum TMouseButton { mbLeft, mbRight, mbMiddle };

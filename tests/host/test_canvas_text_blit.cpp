@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <climits>
 
 #include "host/Bitmap.h"
 #include "support/PixelTools.h"
@@ -224,4 +225,15 @@ TEST(CanvasFloodFill, WrongSeedColourOrFillingWithTheSameColourChangesNothing) {
   s.canvas.FloodFill(2, 2, clWhite, fsSurface);
   EXPECT_EQ(CountColor(s.canvas, clWhite), 25);
   s.canvas.FloodFill(-3, 99, clWhite, fsSurface);
+}
+
+TEST(CanvasBadInput, DrawingAndTextAtTheEdgeOfTheIntRangeAreSafe) {
+  TBitmap bmp(4, 4);
+  Surface s(8, 8);
+  s.canvas.Draw(INT_MAX - 1, INT_MAX - 1, bmp);
+  s.canvas.StretchDraw({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, bmp);
+  s.canvas.TextOut(INT_MAX - 2, 0, QStringLiteral("wide text"));
+  EXPECT_EQ(s.canvas.PenPos().X, INT_MAX);
+  EXPECT_EQ((TRect{INT_MIN, 0, INT_MAX, 1}).Width(), INT_MAX);
+  EXPECT_EQ(s.canvas.Pixels(4, 4), clWhite);  // the stretched white bitmap
 }
