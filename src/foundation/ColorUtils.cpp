@@ -1,5 +1,7 @@
 #include "foundation/ColorUtils.h"
 
+#include "foundation/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,7 +10,7 @@ namespace vyr {
 namespace {
 
 // Rounds to the nearest integer, halves to even, and keeps it a channel value.
-int ToChannel(double v) { return std::clamp(int(std::nearbyint(v)), 0, 255); }
+int ToChannel(double v) { return std::clamp(RoundHalfEven(v), 0, 255); }
 
 double Clean(double v) { return std::isnan(v) ? 0.0 : v; }
 

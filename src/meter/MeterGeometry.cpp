@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "meter/MeterRound.h"
+#include "foundation/Rounding.h"
 
 namespace vyr {
 namespace {

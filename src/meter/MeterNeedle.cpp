@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "meter/MeterRound.h"
+#include "foundation/Rounding.h"
 
 namespace vyr {
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "foundation/Frames.h"
-#include "meter/MeterRound.h"
+#include "foundation/Rounding.h"
 #include "meter/Vyr_Meter.h"
 
 namespace vyr {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "meter/MeterNeedle.h"
-#include "meter/MeterRound.h"
+#include "foundation/Rounding.h"
 #include "meter/Vyr_Meter.h"
 
 namespace vyr {

@@ -3,7 +3,7 @@
 #include <numbers>
 
 #include "foundation/NumRoutines.h"
-#include "meter/MeterRound.h"
+#include "foundation/Rounding.h"
 #include "meter/Vyr_Meter.h"
 
 namespace vyr {

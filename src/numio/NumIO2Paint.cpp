@@ -4,6 +4,7 @@
 // one step so that the field never flickers while the caret blinks.
 #include <cmath>
 
+#include "foundation/Rounding.h"
 #include "host/Bitmap.h"
 #include "numio/NumIOSteps.h"
 #include "numio/Vyr_NumIO.h"
@@ -151,7 +152,7 @@ void TNumIO2::PaintGauge(TCanvas& c) const {
   SetPen(c, bar);
   SetBrush(c, bar);
   const double fraction = GaugeFraction(Value(), FMinimum, FMaximum);
-  const int barWidth = int(std::nearbyint(FGaugeWidth * fraction));
+  const int barWidth = RoundHalfEven(FGaugeWidth * fraction);
   c.Rectangle(gauge.Left, gauge.Top, gauge.Left + barWidth, gauge.Bottom);
 
   if (!framed) return;

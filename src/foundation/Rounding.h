@@ -1,7 +1,7 @@
 #pragma once
-// Rounding of drawing coordinates: to the nearest integer with halves to
-// even, kept within +-2^30 so that any result can take further pixel offsets
-// without overflowing; NaN gives 0.
+// Rounding of a double to an int, as every control rounds: to the nearest
+// integer with halves to even. The result is kept within +-2^30 so that it
+// can take further pixel offsets without overflowing; NaN gives 0.
 #include <algorithm>
 #include <cmath>
 
