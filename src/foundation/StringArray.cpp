@@ -25,13 +25,31 @@ void CheckSize(qint64 cols, qint64 rows) {
 
 }  // namespace
 
-TStringArray::TStringArray(QObject* owner) : QObject(owner), FRows(1), FRowAttribs(1, 0), FColAttribs(1, 0), FOrder(1, 0) {}
+TStringArray::TStringArray(QObject* owner)
+    : QObject(owner), FRows(1), FRowAttribs(1, 0), FColAttribs(1, 0), FOrder(1, 0), FColVersion(1, 0) {}
 
 void TStringArray::Changed() {
   if (FUpdateDepth > 0)
     FChangePending = true;
   else if (OnChange)
     OnChange(this);
+}
+
+void TStringArray::StructureChanged() {
+  FStructureVersion = ++FVersion;
+  FColVersion.resize(std::size_t(Columns()), 0);
+  FPositionValid = false;
+}
+
+void TStringArray::CountAttrib(std::uint8_t attrib, int delta) {
+  for (int bit = 0; attrib != 0; ++bit, attrib >>= 1)
+    if (attrib & 1) FAttribBitCount[bit] += delta;
+}
+
+int TStringArray::CountRowsWithAttribBit(int bit) const { return bit >= 0 && bit < 8 ? FAttribBitCount[bit] : 0; }
+
+std::uint64_t TStringArray::ColumnVersion(int col) const {
+  return ValidCol(col) ? std::max(FStructureVersion, FColVersion[col]) : FStructureVersion;
 }
 
 void TStringArray::EndUpdate() {
@@ -87,13 +105,14 @@ void TStringArray::Resize(int cols, int rows) {
     throw OutOfMemory(cols, rows);
   }
   // Within the reserved room nothing below allocates.
+  for (int storage = rows + 1; storage <= oldRows; ++storage) CountAttrib(FRowAttribs[storage], -1);
   FRows.resize(std::size_t(rows) + 1);
   FRowAttribs.resize(std::size_t(rows) + 1, 0);
   if (rows < oldRows)
     std::erase_if(FOrder, [rows](std::int32_t storage) { return storage > rows; });
   else
     for (int storage = oldRows + 1; storage <= rows; ++storage) FOrder.push_back(storage);
-  FPositionValid = false;
+  StructureChanged();
   Changed();
 }
 
@@ -101,7 +120,9 @@ void TStringArray::Clear() {
   for (TStringRow& row : FRows) row.Reset();
   std::fill(FRowAttribs.begin(), FRowAttribs.end(), 0);
   std::fill(FColAttribs.begin(), FColAttribs.end(), 0);
+  FAttribBitCount.fill(0);
   ResetOrder();
+  StructureChanged();
   Changed();
 }
 
@@ -120,14 +141,21 @@ void TStringArray::SetString(int col, int row, const QString& text) {
   } catch (const std::bad_alloc&) {
     throw OutOfMemory(FNrCols, NrOfRows());
   }
+  FColVersion[col] = ++FVersion;
   Changed();
 }
 
 std::uint8_t TStringArray::GetRowAttrib(int row) const { return ValidRow(row) ? FRowAttribs[FOrder[row]] : 0; }
 
 void TStringArray::SetRowAttrib(int row, std::uint8_t value) {
-  if (!ValidRow(row) || FRowAttribs[FOrder[row]] == value) return;
-  FRowAttribs[FOrder[row]] = value;
+  if (!ValidRow(row)) return;
+  std::uint8_t& attrib = FRowAttribs[FOrder[row]];
+  if (attrib == value) return;
+  if (row > 0) {
+    CountAttrib(attrib, -1);
+    CountAttrib(value, +1);
+  }
+  attrib = value;
   Changed();
 }
 
@@ -156,7 +184,7 @@ void TStringArray::InsertRow(int row) {
     for (std::int32_t& s : FOrder)
       if (s >= storage) ++s;
   FOrder.insert(FOrder.begin() + row, storage);
-  FPositionValid = false;
+  StructureChanged();
   Changed();
 }
 
@@ -164,13 +192,14 @@ void TStringArray::RemoveRow(int row) {
   const int rows = NrOfRows();
   if (row < 1 || row > rows) return;
   const std::int32_t storage = FOrder[row];
+  CountAttrib(FRowAttribs[storage], -1);
   FRows.erase(FRows.begin() + storage);
   FRowAttribs.erase(FRowAttribs.begin() + storage);
   FOrder.erase(FOrder.begin() + row);
   if (storage < rows)  // the last storage row leaves no gap
     for (std::int32_t& s : FOrder)
       if (s > storage) --s;
-  FPositionValid = false;
+  StructureChanged();
   Changed();
 }
 
@@ -184,6 +213,7 @@ void TStringArray::InsertColumn(int col) {
   } catch (const std::bad_alloc&) {
     throw OutOfMemory(qint64(FNrCols) + 1, NrOfRows());
   }
+  StructureChanged();
   Changed();
 }
 
@@ -196,6 +226,7 @@ void TStringArray::RemoveColumn(int col) {
   } catch (const std::bad_alloc&) {
     throw OutOfMemory(FNrCols - 1, NrOfRows());
   }
+  StructureChanged();
   Changed();
 }
 

@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -56,6 +57,15 @@ class TStringArray : public QObject {
   void SetRowAttrib(int row, std::uint8_t value);
   std::uint8_t GetColAttrib(int col) const;
   void SetColAttrib(int col, std::uint8_t value);
+  // Number of rows 1..NrOfRows() whose attribute has bit 0..7 set; kept up
+  // to date by every change, so it costs nothing to ask.
+  int CountRowsWithAttribBit(int bit) const;
+
+  // A stamp that grows whenever a cell of column col may have changed or the
+  // storage rows were renumbered (rows or columns added or removed, Resize,
+  // Clear, CommitSorting). Sorting alone keeps it. Callers cache facts about
+  // a column's storage rows and trust them while the stamp stays the same.
+  std::uint64_t ColumnVersion(int col) const;
 
   // An empty row (attribute 0) before displayed row 1..NrOfRows(), or
   // appended with NrOfRows() + 1; other positions are ignored.
@@ -88,6 +98,9 @@ class TStringArray : public QObject {
   void CommitSorting();
   // Storage row of displayed row 0..NrOfRows(); 0 outside.
   int GetSortOrder(int row) const;
+  // Displayed row of storage row 0..NrOfRows(); 0 outside. The first call
+  // after the order changed costs one pass over the rows.
+  int DisplayedRowOf(int storageRow) const;
   // Shows storage row storageRow (1..NrOfRows()) as displayed row row
   // (1..NrOfRows()); the displayed row that showed it takes over row's old
   // storage row, so the order stays a permutation. Setting every row in
@@ -108,6 +121,10 @@ class TStringArray : public QObject {
   TStringRow& DisplayedRow(int row) { return FRows[FOrder[row]]; }
   const TStringRow& DisplayedRow(int row) const { return FRows[FOrder[row]]; }
   void Changed();
+  // The storage rows were renumbered or the columns remapped.
+  void StructureChanged();
+  void CountAttrib(std::uint8_t attrib, int delta);
+  void EnsurePositions() const;
   void ReserveRows(std::size_t rows);
   // Every row laid out anew for sourceOf.size() columns (see
   // TStringRow::Remapped); all or nothing.
@@ -126,6 +143,10 @@ class TStringArray : public QObject {
   mutable std::vector<std::int32_t> FPosition;  // storage row -> displayed row, built on demand
   mutable bool FPositionValid = false;
   bool FOrderIsIdentity = true;
+  std::array<int, 8> FAttribBitCount{};  // over storage rows 1..NrOfRows()
+  std::uint64_t FVersion = 1;
+  std::uint64_t FStructureVersion = 1;
+  std::vector<std::uint64_t> FColVersion;  // last write to a cell of the column
   int FUpdateDepth = 0;
   bool FChangePending = false;
 };

@@ -117,18 +117,29 @@ void TStringArray::CommitSorting() {
   FRows.swap(rows);
   FRowAttribs.swap(attribs);
   ResetOrder();
+  StructureChanged();
 }
 
 int TStringArray::GetSortOrder(int row) const { return ValidRow(row) ? FOrder[row] : 0; }
 
+void TStringArray::EnsurePositions() const {
+  if (FPositionValid) return;
+  FPosition.resize(FOrder.size());
+  for (std::size_t i = 0; i < FOrder.size(); ++i) FPosition[FOrder[i]] = static_cast<std::int32_t>(i);
+  FPositionValid = true;
+}
+
+int TStringArray::DisplayedRowOf(int storageRow) const {
+  if (!ValidRow(storageRow)) return 0;
+  if (FOrderIsIdentity) return storageRow;
+  EnsurePositions();
+  return FPosition[storageRow];
+}
+
 void TStringArray::SetSortOrder(int row, int storageRow) {
   const int rows = NrOfRows();
   if (row < 1 || row > rows || storageRow < 1 || storageRow > rows || FOrder[row] == storageRow) return;
-  if (!FPositionValid) {
-    FPosition.resize(FOrder.size());
-    for (std::size_t i = 0; i < FOrder.size(); ++i) FPosition[FOrder[i]] = static_cast<std::int32_t>(i);
-    FPositionValid = true;
-  }
+  EnsurePositions();
   const std::int32_t other = FPosition[storageRow];
   const std::int32_t previous = FOrder[row];
   FOrder[row] = storageRow;

@@ -118,7 +118,7 @@ class TCustomGrid : public TCustomControl {
   int GridLineWidth() const { return FGridLineWidth; }
   void SetGridLineWidth(int value);
   TColor FixedColor() const { return FFixedColor; }
-  void SetFixedColor(TColor value);
+  virtual void SetFixedColor(TColor value);
   TGridOptions Options() const { return FOptions; }
   void SetOptions(TGridOptions value);
   bool DefaultDrawing() const { return FDefaultDrawing; }
@@ -181,6 +181,8 @@ class TCustomGrid : public TCustomControl {
   virtual bool SelectCell(int ACol, int ARow);
   virtual void TopLeftChanged() {}
   virtual void ColWidthsChanged() {}
+  // Once when a drag of column col's right border ends with a new width.
+  virtual void ColumnSized(int /*col*/) {}
   virtual void RowHeightsChanged() {}
   virtual TInplaceEdit* CreateEditor();
   virtual TEditStyle GetEditStyle(int ACol, int ARow);

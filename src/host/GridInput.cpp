@@ -113,7 +113,9 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const int sized = FSizingCol;
   FSizingCol = -1;
+  if (sized >= 0 && ColWidths(sized) != FSizingStartWidth) ColumnSized(sized);
   FSelecting = false;
   TCustomControl::MouseUp(Button, Shift, X, Y);
 }

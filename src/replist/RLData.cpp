@@ -102,8 +102,12 @@ bool TRLData::GetElemChecked(int ACol, int ARow) const {
 void TRLData::SetElemChecked(int ACol, int ARow, bool Value) {
   if (!ValidCell(ACol, ARow) || !IsCheckColumn(ACol)) return;
   FStrings->BeginUpdate();
-  if (GetColCheckMode(ACol) == cmRadio) SetAllCheckmarksOfCol(ACol, false);
+  TRadioMarks* marks = GetColCheckMode(ACol) == cmRadio ? &ClearRadioMarks(ACol, false) : nullptr;
   FStrings->SetString(ACol, ARow, WithMark(FStrings->GetStringView(ACol, ARow), Value));
+  if (marks) {
+    if (Value) marks->StorageRows.assign(1, FStrings->GetSortOrder(ARow));
+    marks->Version = FStrings->ColumnVersion(ACol);
+  }
   FStrings->EndUpdate();
 }
 

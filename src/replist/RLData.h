@@ -34,8 +34,10 @@ class EVyrRLDataError : public EVyrError {
 
 using TBeforeHTMLExportEvent = std::function<void(QObject* Sender, QString& Text, int Col, int Row)>;
 
-constexpr std::uint8_t kRowSelectedBit = 0x80;
-constexpr std::uint8_t kRowDisabledBit = 0x40;
+constexpr int kRowSelectedBitNr = 7;
+constexpr int kRowDisabledBitNr = 6;
+constexpr std::uint8_t kRowSelectedBit = 1u << kRowSelectedBitNr;
+constexpr std::uint8_t kRowDisabledBit = 1u << kRowDisabledBitNr;
 constexpr std::uint8_t kColSelectedBit = 0x80;
 constexpr int kMaxColNameLength = 50;
 constexpr int kMaxColFormatLength = 80;
@@ -141,6 +143,17 @@ class TRLData : public TComponent {
   bool ValidCell(int ACol, int ARow) const { return ACol >= 0 && ACol <= FNrOfCols && ARow >= 1 && ARow <= FNrOfRows; }
   bool ValidColumn(int c) const { return c >= 1 && c <= FNrOfCols; }
   bool IsCheckColumn(int c) const { return GetColCheckMode(c) != cmNone; }
+  // The storage rows of the marked cells of radio column c, trusted while
+  // the column's version stays; rebuilt by one pass otherwise.
+  struct TRadioMarks {
+    std::uint64_t Version = 0;
+    std::vector<std::int32_t> StorageRows;
+  };
+  TRadioMarks& RadioMarks(int c) const;
+  // Clears the marks of radio column c (with enabledRowsOnly, not those of
+  // disabled rows) at the cost of the marks it finds; returns the column's
+  // record, up to date.
+  TRadioMarks& ClearRadioMarks(int c, bool enabledRowsOnly);
   void SetFeedback(qint64 cells);
   void ResizeColumnArrays(int n);
   void ResetColumnMetadata();
@@ -159,6 +172,7 @@ class TRLData : public TComponent {
   int FFeedbkNumCells = 1;
   int FFeedbkStep = 1;
   std::unique_ptr<TStringArray> FStrings;
+  mutable std::vector<TRadioMarks> FRadioMarks;  // by column
 };
 
 }  // namespace vyr

@@ -131,6 +131,7 @@ void TRLData::Assign(const TComponentBase* Source) {
   FColumnFormat = std::move(formats);
   FColButMode = std::move(modes);
   FStrings = std::move(copy);
+  FRadioMarks.clear();  // they describe the old table
   if (FStrings->OnChange) FStrings->OnChange(FStrings.get());
 }
 

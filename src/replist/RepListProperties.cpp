@@ -20,7 +20,7 @@ void TReportListView::Loaded() {
 
 void TReportListView::SetColorColumnHd(TColor v) {
   FColHdColor = v;
-  SetFixedColor(v);
+  TCustomGrid::SetFixedColor(v);
   Repaint();
   ChangedSetup();
 }

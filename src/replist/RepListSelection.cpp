@@ -106,6 +106,7 @@ void TReportListView::SetColumnSelected(int c, bool v) {
 
 int TReportListView::FirstSelectedRow() const {
   const TStringArray& s = FRLData->Strings();
+  if (s.CountRowsWithAttribBit(kRowSelectedBitNr) == 0) return 0;
   for (int r = 1; r <= NrOfRows(); ++r) {
     const std::uint8_t a = s.GetRowAttrib(r);
     if (a & kRowSelectedBit) return (a & kRowDisabledBit) ? 0 : r;
@@ -119,12 +120,7 @@ int TReportListView::FirstSelectedColumn() const {
   return 0;
 }
 
-int TReportListView::NumSelectedRows() const {
-  const TStringArray& s = FRLData->Strings();
-  int n = 0;
-  for (int r = 1; r <= NrOfRows(); ++r) n += (s.GetRowAttrib(r) & kRowSelectedBit) != 0;
-  return n;
-}
+int TReportListView::NumSelectedRows() const { return FRLData->Strings().CountRowsWithAttribBit(kRowSelectedBitNr); }
 
 int TReportListView::NumSelectedColumns() const {
   int n = 0;
@@ -133,10 +129,7 @@ int TReportListView::NumSelectedColumns() const {
 }
 
 int TReportListView::NumEnabledRows() const {
-  const TStringArray& s = FRLData->Strings();
-  int n = 0;
-  for (int r = 1; r <= NrOfRows(); ++r) n += !(s.GetRowAttrib(r) & kRowDisabledBit);
-  return n;
+  return NrOfRows() - FRLData->Strings().CountRowsWithAttribBit(kRowDisabledBitNr);
 }
 
 void TReportListView::SetRowSelectMode(int v) {

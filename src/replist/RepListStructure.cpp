@@ -236,7 +236,7 @@ void TReportListView::Assign(const TComponentBase* Source) {
     SetColCount(std::max(NrOfColumns(), 1));
     UpdateGridRows();
     SetFixedCols(FFixedColOne ? 1 : 0);
-    SetFixedColor(FColHdColor);
+    TCustomGrid::SetFixedColor(FColHdColor);
   }
   FSuppressPaint = src->FSuppressPaint;
   Repaint();

@@ -26,7 +26,7 @@ TReportListView::TReportListView(QWidget* AOwner) : TCustomDrawGrid(AOwner) {
   SetFixedCols(0);
   UpdateGridRows();
   TCustomGrid::SetTopRow(CountHeadRows());
-  SetFixedColor(FColHdColor);
+  TCustomGrid::SetFixedColor(FColHdColor);
   SetColor(clWindow);
 }
 

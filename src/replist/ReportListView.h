@@ -200,6 +200,8 @@ class TReportListView : public TCustomDrawGrid {
   void SetColorDisabledText(TColor v) { SetLook(FDisabledTextColor, v); }
   TColor ColorColumnHd() const { return FColHdColor; }
   void SetColorColumnHd(TColor v);
+  // The fixed colour is the column header's colour.
+  void SetFixedColor(TColor v) override { SetColorColumnHd(v); }
   TColor ColorColumnHdText() const { return FColHdTxtColor; }
   void SetColorColumnHdText(TColor v) { SetLook(FColHdTxtColor, v); }
   TColor ColorCommonHd() const { return FComHdColor; }
@@ -326,6 +328,7 @@ class TReportListView : public TCustomDrawGrid {
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   bool SelectCell(int ACol, int ARow) override;
   void TopLeftChanged() override;
+  void ColumnSized(int) override { ChangedSetup(); }
   void DoPaint() override;
 
  private:

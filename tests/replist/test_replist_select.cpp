@@ -386,3 +386,48 @@ TEST(RepListCells, AsNumberNamesTheViewAndReadCellMayRewrite) {
   };
   EXPECT_EQ(v.Elem(1, 1), "R1");
 }
+
+TEST(RepListSelect, CountsFollowRowsThatComeAndGo) {
+  TReportListView v;
+  Prepare(v, 6);
+  v.SetRowSelectMode(2);
+  for (int r : {2, 4, 6}) v.SetRowSelected(r, true);
+  v.SetRowEnabled(3, false);
+  v.Sort(1, -1, false);  // r6 r5 r4 r3 r2 r1
+  EXPECT_EQ(v.FirstSelectedRow(), 1);
+  v.RemoveRow(1);  // r6
+  EXPECT_EQ(v.NumSelectedRows(), 2);
+  EXPECT_EQ(v.FirstSelectedRow(), 2);  // r4
+  v.InsertRow(1);
+  EXPECT_EQ(v.NumSelectedRows(), 2);
+  EXPECT_EQ(v.NumEnabledRows(), 5);
+  v.SetNrOfRows(3);  // keeps the shown rows "new" r5 r4
+  EXPECT_EQ(v.NumSelectedRows(), 1);
+  EXPECT_EQ(v.NumEnabledRows(), 3);
+  v.Clear();
+  EXPECT_EQ(v.NumSelectedRows(), 0);
+  EXPECT_EQ(v.FirstSelectedRow(), 0);
+}
+
+TEST(RepListLook, FixedColorAndColumnDragsAreSetupChanges) {
+  TReportListView v;
+  Prepare(v, 3);
+  int setups = 0;
+  v.OnChangeSetup = [&](TObject*) { ++setups; };
+  v.setProperty("FixedColor", uint(clYellow));  // through the grid's property
+  EXPECT_EQ(v.ColorColumnHd(), clYellow);
+  EXPECT_EQ(setups, 1);
+  const TRect head = CellOf(v, 1, -(v.CountHeadRows() - 1));  // the column names
+  EXPECT_EQ(v.Canvas().Pixels(head.Left + 3, head.Top + 3), clYellow);
+
+  const int border = head.Right - 1, y = (head.Top + head.Bottom) / 2;
+  const int before = v.ColWidths(2);  // data column 2 sits in grid column 1
+  v.MouseDown(mbLeft, 0, border, y);
+  for (int dx = 1; dx <= 20; ++dx) v.MouseMove(ssLeft, border + dx, y);
+  v.MouseUp(mbLeft, 0, border + 20, y);
+  EXPECT_EQ(v.ColWidths(2), before + 20);
+  EXPECT_EQ(setups, 2);  // one for the whole drag
+  v.MouseDown(mbLeft, 0, border + 20, y);
+  v.MouseUp(mbLeft, 0, border + 20, y);  // a click on the border sizes nothing
+  EXPECT_EQ(setups, 2);
+}
