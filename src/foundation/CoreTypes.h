@@ -3,8 +3,13 @@
 // byte value; code reading them treats ordinals without a name as documented
 // at each type.
 #include <cstdint>
+#include <vector>
 
 namespace vyr {
+
+// A list of numbers passed to and from the controls (preferred values,
+// table columns).
+using TDoubleArray = std::vector<double>;
 
 // The look of a frame drawn by DrawFrame. Ordinals above 5 draw nothing.
 enum TFrameStyle : std::uint8_t {

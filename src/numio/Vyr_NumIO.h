@@ -30,9 +30,6 @@ class EVyrNumIO2Error : public EVyrError {
   using EVyrError::EVyrError;
 };
 
-// A list of preferred values.
-using TDoubleArray = std::vector<double>;
-
 using TOnGaugeChangeEvent = std::function<void(TObject* Sender, TShiftState Shift, double GaugeValue)>;
 
 class TNumIO2 : public TCustomControl {
