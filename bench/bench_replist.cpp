@@ -1,7 +1,8 @@
 // The report list against a QTableView over a QStandardItemModel with a
 // QSortFilterProxyModel, on the same 1,000,000 rows x 8 columns: filling,
 // sorting by a numeric and by a text column, painting one screen, scrolling
-// to the end, selecting a range and toggling a radio column. Memory per row
+// to the end, selecting a range, toggling a radio column and filtering by a
+// substring of a text column with a sort by a numeric column. Memory per row
 // of both stores is printed after the ratios.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -40,6 +41,9 @@ QString CellText(int col, int row) {
       return QStringLiteral("v%1").arg(h % 97);
   }
 }
+
+// Alternating filter texts, so that every run filters anew.
+QString FilterText(int k) { return k % 2 ? QStringLiteral("sensor 13") : QStringLiteral("sensor 12"); }
 
 std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
@@ -128,6 +132,14 @@ void BM_OursToggleRadio(benchmark::State& state) {
     row = row % kRows + 7919;
   }
   v.SetSuppressPaint(false);
+}
+
+void BM_OursFilter(benchmark::State& state) {
+  vyr::TReportListView& v = List(kRows);
+  int k = 0;
+  for (auto _ : state) v.FilterAndSort(FilterText(k++), {kTextCol}, false, vyr::fmSimple, kNumberCol, true);
+  v.EnableAllRows();
+  v.UnSort();
 }
 
 // --- The peer: QTableView over a proxy over a QStandardItemModel
@@ -224,6 +236,18 @@ void BM_PeerToggleRadio(benchmark::State& state) {
   }
 }
 
+void BM_PeerFilter(benchmark::State& state) {
+  Peer& p = PeerOf(kRows);
+  p.proxy.setFilterKeyColumn(kTextCol - 1);
+  int k = 0;
+  for (auto _ : state) {
+    p.proxy.setFilterFixedString(FilterText(k++));
+    p.proxy.sort(kNumberCol - 1, Qt::AscendingOrder);
+  }
+  p.proxy.setFilterFixedString(QString());
+  p.proxy.sort(-1);
+}
+
 constexpr auto kUnit = benchmark::kMillisecond;
 
 }  // namespace
@@ -240,6 +264,8 @@ BENCHMARK(BM_OursSelectRange)->Iterations(5)->Unit(kUnit);
 BENCHMARK(BM_PeerSelectRange)->Iterations(5)->Unit(kUnit);
 BENCHMARK(BM_OursToggleRadio)->Iterations(50)->Unit(kUnit);
 BENCHMARK(BM_PeerToggleRadio)->Iterations(50)->Unit(kUnit);
+BENCHMARK(BM_OursFilter)->Iterations(2)->Unit(kUnit);
+BENCHMARK(BM_PeerFilter)->Iterations(2)->Unit(kUnit);
 
 int main(int argc, char** argv) {
   const int rc = vyrbench::RunWithRatios(
@@ -254,7 +280,8 @@ int main(int argc, char** argv) {
        {"replist select range vs selection model", "BM_OursSelectRange/iterations:5", "BM_PeerSelectRange/iterations:5",
         1.0},
        {"replist toggle radio vs check items", "BM_OursToggleRadio/iterations:50", "BM_PeerToggleRadio/iterations:50",
-        1.0}});
+        1.0},
+       {"replist filter and sort vs proxy model", "BM_OursFilter/iterations:2", "BM_PeerFilter/iterations:2", 1.0}});
   std::printf("memory per row: replist %.0f bytes, item model %.0f bytes (ratio %.3f, goal <= 0.333)\n",
               gOursBytesPerRow, gPeerBytesPerRow, gPeerBytesPerRow > 0 ? gOursBytesPerRow / gPeerBytesPerRow : 0.0);
   return rc;

@@ -1,13 +1,15 @@
 // The "Report list" tab: 100,000 generated measurement rows (number, time,
 // sensor, value, unit, a check column and a radio column), sortable by a
 // click on a column header, with live settings for the selection mode and
-// the header rows; and a small list showing the colours of selected,
-// disabled and highlighted rows with the row marker.
+// the header rows and a filter box; and a small list showing the colours of
+// selected, disabled and highlighted rows with the row marker.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "GalleryPage.h"
@@ -96,6 +98,40 @@ TReportListView* MakeFeatureList() {
   return v;
 }
 
+// Probes with a location, a reading and a pass mark, filtered with a
+// Boolean expression and sorted by the reading: the matches come first, the
+// rest follow greyed out.
+TReportListView* MakeFilterDemo() {
+  auto* v = new TReportListView;
+  v->setFixedSize(380, 214);
+  v->BeginUpdate();
+  v->SetNrOfColumns(4);
+  v->SetNrOfRows(7);
+  v->SetCommonHeader(QStringLiteral("Filter: tank OR pump AND NOT fail"));
+  v->SetCommonHeaderVisible(true);
+  const char* const names[] = {"Probe", "Location", "Reading", "Pass"};
+  for (int c = 1; c <= 4; ++c) v->SetHeader(c, QString::fromLatin1(names[c - 1]));
+  v->SetColumnCheckMode(4, cmBox);
+  v->SetColumnAlignment(3, taRightJustify);
+  const char* const places[] = {"tank A", "pump room", "tank B", "valve 3", "pump house", "tank A", "outlet"};
+  const char* const readings[] = {"2.31", "0.87", "3.05", "1.12", "2.76", "0.45", "1.98"};
+  for (int r = 1; r <= 7; ++r) {
+    v->SetElem(1, r, QStringLiteral("P-10%1").arg(r));
+    v->SetElem(2, r, QString::fromLatin1(places[r - 1]));
+    v->SetElem(3, r, QString::fromLatin1(readings[r - 1]));
+    const bool pass = r != 2 && r != 6;
+    v->SetElem(4, r, pass ? QStringLiteral("ok") : QStringLiteral("fail"));
+    v->SetElemChecked(4, r, pass);
+  }
+  v->EndUpdate();
+  v->SetColWidths(1, 70);
+  v->SetColWidths(2, 110);
+  v->SetColWidths(3, 80);
+  v->SetRowSelectMode(0);
+  v->FilterAndSort(QStringLiteral("tank OR pump AND NOT fail"), {}, true, fmBoolean, 3, false);
+  return v;
+}
+
 class RepListPage : public GalleryPage {
  public:
   RepListPage() {
@@ -113,6 +149,23 @@ class RepListPage : public GalleryPage {
     settings->addWidget(fixed);
     settings->addWidget(status, 1);
     layout->addLayout(settings);
+    auto* filterBar = new QHBoxLayout;
+    auto* filterText = new QLineEdit;
+    filterText->setPlaceholderText(QStringLiteral("e.g. pump AND NOT bar"));
+    auto* filterMode = new QComboBox;
+    filterMode->addItems({QStringLiteral("substring"), QStringLiteral("AND / OR / NOT"),
+                          QStringLiteral("regular expression")});
+    auto* ignoreCase = new QCheckBox(QStringLiteral("ignore case"));
+    ignoreCase->setChecked(true);
+    auto* apply = new QPushButton(QStringLiteral("Apply filter"));
+    auto* filterMessage = new QLabel;
+    filterBar->addWidget(new QLabel(QStringLiteral("Filter:")));
+    filterBar->addWidget(filterText, 1);
+    filterBar->addWidget(filterMode);
+    filterBar->addWidget(ignoreCase);
+    filterBar->addWidget(apply);
+    filterBar->addWidget(filterMessage, 1);
+    layout->addLayout(filterBar);
 
     FList = new TReportListView;
     FList->setMinimumSize(580, 300);
@@ -120,8 +173,9 @@ class RepListPage : public GalleryPage {
     FillMeasurements(*FList);
     ScrollByWheel(*FList);
     auto showStatus = [this, status](TObject*) {
-      status->setText(QStringLiteral("%1 rows, %2 selected, %3 checked")
+      status->setText(QStringLiteral("%1 rows, %2 enabled, %3 selected, %4 checked")
                           .arg(FList->NrOfRows())
+                          .arg(FList->NumEnabledRows())
                           .arg(FList->NumSelectedRows())
                           .arg(FList->CountCheckedElemsInCol(6)));
     };
@@ -135,18 +189,38 @@ class RepListPage : public GalleryPage {
     connect(mode, &QComboBox::currentIndexChanged, this, [this](int i) { FList->SetRowSelectMode(i); });
     connect(common, &QCheckBox::toggled, this, [this](bool on) { FList->SetCommonHeaderVisible(on); });
     connect(fixed, &QCheckBox::toggled, this, [this](bool on) { FList->SetFixedFirstColumn(on); });
+    // Filters over all columns and keeps the sort chosen by header clicks.
+    const auto applyFilter = [this, filterText, filterMode, ignoreCase, filterMessage] {
+      try {
+        FList->FilterAndSort(filterText->text(), {}, ignoreCase->isChecked(), TFilterMode(filterMode->currentIndex()),
+                             FList->LastSortColumn(), FList->LastSortOrder());
+        FList->SetTopRow(1);
+        filterMessage->setText(QStringLiteral("%1 rows match").arg(FList->NumEnabledRows()));
+      } catch (const EVyrRepListError& e) {
+        filterMessage->setText(e.Message());
+      }
+    };
+    connect(apply, &QPushButton::clicked, this, applyFilter);
+    connect(filterText, &QLineEdit::returnPressed, this, applyFilter);
   }
 
   QString Title() const override { return QStringLiteral("Report list"); }
   std::vector<Shot> Shots() override {
     FList->setFixedSize(580, 300);
+    if (!FFilterDemo) {
+      FFilterDemo = MakeFilterDemo();
+      FFilterDemo->setParent(this);
+      FFilterDemo->hide();
+    }
     return {{QStringLiteral("TReportListView-measurements"), FList},
-            {QStringLiteral("TReportListView-features"), FFeatures}};
+            {QStringLiteral("TReportListView-features"), FFeatures},
+            {QStringLiteral("TReportListView-filter"), FFilterDemo}};
   }
 
  private:
   TReportListView* FList = nullptr;
   TReportListView* FFeatures = nullptr;
+  TReportListView* FFilterDemo = nullptr;  // only for the snapshot
 };
 
 PageRegistration registration(60, [] { return new RepListPage; });

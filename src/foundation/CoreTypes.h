@@ -58,4 +58,15 @@ enum TBkgFill : std::uint8_t {
   bfTile = 2,
 };
 
+// How a caller's own verdict combines with a built-in test: both must hold
+// (loAnd), either (loOr), exactly one (loXor), or the caller's verdict alone
+// decides and the built-in test is skipped (loNone). Other ordinals act as
+// loAnd.
+enum TLogicOp : std::uint8_t {
+  loAnd = 0,
+  loOr = 1,
+  loXor = 2,
+  loNone = 3,
+};
+
 }  // namespace vyr

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "foundation/CoreEvents.h"
+#include "foundation/CoreTypes.h"
 #include "host/Grid.h"
 #include "replist/RLData.h"
 
@@ -37,6 +38,12 @@ using TBeforeRenderCellEvent =
                        TFontStyles& FontStyles, QString& Text)>;
 using TReadCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Text)>;
 using TViewPercentDoneEvent = std::function<void(TObject* Sender, int Percent)>;
+
+// How FilterAndSort reads its expression: a plain substring, terms with
+// AND, OR, NOT and parentheses, or a regular expression.
+enum TFilterMode : std::uint8_t { fmSimple, fmBoolean, fmGrep };
+using TBeforeFilterEvent =
+    std::function<void(TObject* Sender, int Row, bool& Found, TLogicOp& CombineWithInternalSearch)>;
 
 class TReportListView : public TCustomDrawGrid {
   Q_OBJECT
@@ -164,6 +171,36 @@ class TReportListView : public TCustomDrawGrid {
   // Entry i is the data column shown at grid column i; false unless there
   // are exactly NrOfColumns entries, all in 1..NrOfColumns and each once.
   bool SetColumnOrder(const std::vector<int>& ColList);
+
+  // --- Filtering (RepListFilter.cpp)
+  // Shows the enabled rows first and the disabled rows after them; within
+  // each group the rows are sorted by SortColumn1 (0..NrOfColumns), ties by
+  // SortColumn2 (-1 or any other invalid number: none), with the rules of
+  // Sort (numeric columns by value, others as text, stable, from the stored
+  // order). The sort is recorded like a header-click sort, so the arrow
+  // shows. An invalid SortColumn1 keeps the present order within each group
+  // and the recorded sort as it was. Closes the in-place editor first. One
+  // OnChange and one paint.
+  void SortEnabledState(int SortColumn1, int SortColumn2, bool Ascending);
+  // Enables every row that matches FilterExp and disables every other row,
+  // then SortEnabledState(SortColumn, -1, Ascending). A row is tested on the
+  // visible values (check marks left out) of FilterColumns (data column
+  // numbers; an empty list means all columns; numbers outside
+  // 1..NrOfColumns are skipped) with the syntax of TTextFilter:
+  //  - fmSimple: some column contains FilterExp;
+  //  - fmBoolean: terms with AND, OR, NOT, parentheses and "quoted terms";
+  //  - fmGrep: the regular expression matches in some column.
+  // IgnoreCase applies to all three; an empty FilterExp matches every row.
+  // OnBeforeFilter is raised for every row first, with Found true and
+  // CombineWithInternalSearch loAnd: the row's result is Found combined
+  // with the internal test by loAnd, loOr or loXor, or Found alone with
+  // loNone (the internal test is then skipped). Selection bits stay as
+  // they are. One OnChange, one paint, then OnSelectedChange. A malformed
+  // expression or an unknown mode raises EVyrRepListError ("invalid filter
+  // expression: ..." / "invalid filter mode ...") and changes nothing.
+  void FilterAndSort(const QString& FilterExp, const std::vector<int>& FilterColumns, bool IgnoreCase,
+                     TFilterMode FilterMode, int SortColumn, bool Ascending);
+  TBeforeFilterEvent OnBeforeFilter;
 
   // --- Look (RepListProperties.cpp)
   bool AutoAdvance() const { return FAutoAdvance; }

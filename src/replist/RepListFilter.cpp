@@ -1,0 +1,136 @@
+// TReportListView: filtering rows into the enabled and disabled state and
+// sorting the enabled rows before the disabled ones.
+#include <algorithm>
+#include <new>
+
+#include "foundation/TextFilter.h"
+#include "replist/RLCellMarks.h"
+#include "replist/ReportListView.h"
+
+namespace vyr {
+
+namespace {
+
+bool ValidSortColumn(int c, int columns) { return c >= 0 && c <= columns; }
+
+// Reorders displayed rows 1..rows so that the enabled ones come first,
+// each group keeping its present order.
+void GroupEnabledRowsFirst(TStringArray& s, int rows) {
+  std::vector<std::int32_t> order;
+  order.reserve(std::size_t(rows));
+  for (const bool disabled : {false, true})
+    for (int i = 1; i <= rows; ++i)
+      if (bool(s.GetRowAttrib(i) & kRowDisabledBit) == disabled) order.push_back(s.GetSortOrder(i));
+  for (int i = 1; i <= rows; ++i) s.SetSortOrder(i, order[std::size_t(i - 1)]);
+}
+
+// The expression parsed in the syntax of mode; a malformed expression or an
+// unknown mode raises the list's error naming the component.
+TTextFilter ParseFilter(const QString& name, const QString& exp, bool ignoreCase, TFilterMode mode) {
+  try {
+    switch (mode) {
+      case fmSimple:
+        return TTextFilter::Substring(exp, ignoreCase);
+      case fmBoolean:
+        return TTextFilter::Boolean(exp, ignoreCase);
+      case fmGrep:
+        return TTextFilter::RegularExpression(exp, ignoreCase);
+    }
+  } catch (const ETextFilterError& e) {
+    throw EVyrRepListError(ComponentMessage(name, QStringLiteral("invalid filter expression: %1").arg(e.Message())));
+  }
+  throw EVyrRepListError(ComponentMessage(name, QStringLiteral("invalid filter mode %1").arg(int(mode))));
+}
+
+// The columns a filter reads: all data columns for an empty list, else the
+// listed ones that exist.
+std::vector<int> SearchColumns(const std::vector<int>& listed, int columns) {
+  std::vector<int> result;
+  if (listed.empty()) {
+    for (int c = 1; c <= columns; ++c) result.push_back(c);
+    return result;
+  }
+  for (int c : listed)
+    if (c >= 1 && c <= columns) result.push_back(c);
+  return result;
+}
+
+// Found combined with the internal test, which runs only when it matters.
+template <typename InternalTest>
+bool Combine(bool found, TLogicOp op, InternalTest internal) {
+  switch (op) {
+    case loNone:
+      return found;
+    case loOr:
+      return found || internal();
+    case loXor:
+      return found != internal();
+    case loAnd:
+      break;
+  }
+  return found && internal();
+}
+
+}  // namespace
+
+void TReportListView::SortEnabledState(int SortColumn1, int SortColumn2, bool Ascending) {
+  const int columns = NrOfColumns();
+  if (!ValidSortColumn(SortColumn2, columns) || SortColumn2 == SortColumn1) SortColumn2 = -1;
+  // An open editor would stay on its grid row while another row moves there.
+  HideEditor();
+  BeginUpdate();
+  try {
+    if (ValidSortColumn(SortColumn1, columns)) FRLData->Sort(SortColumn1, SortColumn2, Ascending);
+    GroupEnabledRowsFirst(FRLData->Strings(), NrOfRows());
+  } catch (const std::bad_alloc&) {
+    EndUpdate();
+    throw EVyrRepListError(ComponentMessage(Name(), QStringLiteral("not enough memory on heap")));
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<int>& FilterColumns, bool IgnoreCase,
+                                    TFilterMode FilterMode, int SortColumn, bool Ascending) {
+  const TTextFilter filter = ParseFilter(Name(), FilterExp, IgnoreCase, FilterMode);
+  HideEditor();
+
+  // Every row is decided before anything changes, so an exception from
+  // OnBeforeFilter leaves the list as it was.
+  const TStringArray& s = FRLData->Strings();
+  const std::vector<int> columns = SearchColumns(FilterColumns, NrOfColumns());
+  std::vector<bool> marked(columns.size());
+  for (std::size_t j = 0; j < columns.size(); ++j) marked[j] = ColumnCheckMode(columns[j]) != cmNone;
+  std::vector<QStringView> texts(columns.size());
+  const int rows = NrOfRows();
+  std::vector<bool> enabled(std::size_t(rows) + 1);
+  for (int r = 1; r <= rows; ++r) {
+    bool found = true;
+    TLogicOp op = loAnd;
+    Raise(OnBeforeFilter, this, r, found, op);
+    enabled[std::size_t(r)] = Combine(found, op, [&] {
+      for (std::size_t j = 0; j < columns.size(); ++j) {
+        const QStringView stored = s.GetStringView(columns[j], r);
+        texts[j] = marked[j] ? ValueOfMarked(stored) : stored;
+      }
+      return filter.Matches(texts);
+    });
+  }
+
+  BeginUpdate();
+  try {
+    TStringArray& strings = FRLData->Strings();
+    for (int r = 1; r <= std::min(rows, NrOfRows()); ++r)
+      strings.SetRowAttrib(r, WithBit(strings.GetRowAttrib(r), kRowDisabledBit, !enabled[std::size_t(r)]));
+    SortEnabledState(SortColumn, -1, Ascending);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+  ChangedSelection();
+}
+
+}  // namespace vyr
