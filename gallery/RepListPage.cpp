@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "GalleryPage.h"
@@ -66,16 +67,23 @@ void ScrollByWheel(TReportListView& v) {
   };
 }
 
-TReportListView* MakeFeatureList() {
+// A small list of 7 rows under a common header with the given column
+// names, left inside BeginUpdate for the caller to fill.
+TReportListView* BeginSmallList(int width, int height, const QString& title, const QStringList& names) {
   auto* v = new TReportListView;
-  v->setFixedSize(420, 220);
+  v->setFixedSize(width, height);
   v->BeginUpdate();
-  v->SetNrOfColumns(4);
+  v->SetNrOfColumns(int(names.size()));
   v->SetNrOfRows(7);
-  v->SetCommonHeader(QStringLiteral("Calibration run 7"));
+  v->SetCommonHeader(title);
   v->SetCommonHeaderVisible(true);
-  const char* const names[] = {"Probe", "Reading", "Pass", "Master"};
-  for (int c = 1; c <= 4; ++c) v->SetHeader(c, QString::fromLatin1(names[c - 1]));
+  for (int c = 1; c <= int(names.size()); ++c) v->SetHeader(c, names[c - 1]);
+  return v;
+}
+
+TReportListView* MakeFeatureList() {
+  TReportListView* v =
+      BeginSmallList(420, 220, QStringLiteral("Calibration run 7"), {"Probe", "Reading", "Pass", "Master"});
   v->SetColumnCheckMode(3, cmBox);
   v->SetColumnCheckMode(4, cmRadio);
   v->SetColumnAlignment(2, taRightJustify);
@@ -102,15 +110,9 @@ TReportListView* MakeFeatureList() {
 // Boolean expression and sorted by the reading: the matches come first, the
 // rest follow greyed out.
 TReportListView* MakeFilterDemo() {
-  auto* v = new TReportListView;
-  v->setFixedSize(380, 214);
-  v->BeginUpdate();
-  v->SetNrOfColumns(4);
-  v->SetNrOfRows(7);
-  v->SetCommonHeader(QStringLiteral("Filter: tank OR pump AND NOT fail"));
-  v->SetCommonHeaderVisible(true);
-  const char* const names[] = {"Probe", "Location", "Reading", "Pass"};
-  for (int c = 1; c <= 4; ++c) v->SetHeader(c, QString::fromLatin1(names[c - 1]));
+  const QString filter = QStringLiteral("tank OR pump AND NOT fail");
+  TReportListView* v =
+      BeginSmallList(380, 214, QStringLiteral("Filter: ") + filter, {"Probe", "Location", "Reading", "Pass"});
   v->SetColumnCheckMode(4, cmBox);
   v->SetColumnAlignment(3, taRightJustify);
   const char* const places[] = {"tank A", "pump room", "tank B", "valve 3", "pump house", "tank A", "outlet"};
@@ -128,7 +130,7 @@ TReportListView* MakeFilterDemo() {
   v->SetColWidths(2, 110);
   v->SetColWidths(3, 80);
   v->SetRowSelectMode(0);
-  v->FilterAndSort(QStringLiteral("tank OR pump AND NOT fail"), {}, true, fmBoolean, 3, false);
+  v->FilterAndSort(filter, {}, true, fmBoolean, 3, false);
   return v;
 }
 

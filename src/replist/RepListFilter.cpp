@@ -71,6 +71,20 @@ bool Combine(bool found, TLogicOp op, InternalTest internal) {
   return found && internal();
 }
 
+// Runs work between BeginUpdate and EndUpdate, also when it throws, so that
+// its changes raise one OnChange and paint once.
+template <typename Work>
+void InOneUpdate(TReportListView& view, Work work) {
+  view.BeginUpdate();
+  try {
+    work();
+  } catch (...) {
+    view.EndUpdate();
+    throw;
+  }
+  view.EndUpdate();
+}
+
 }  // namespace
 
 void TReportListView::SortEnabledState(int SortColumn1, int SortColumn2, bool Ascending) {
@@ -78,18 +92,14 @@ void TReportListView::SortEnabledState(int SortColumn1, int SortColumn2, bool As
   if (!ValidSortColumn(SortColumn2, columns) || SortColumn2 == SortColumn1) SortColumn2 = -1;
   // An open editor would stay on its grid row while another row moves there.
   HideEditor();
-  BeginUpdate();
   try {
-    if (ValidSortColumn(SortColumn1, columns)) FRLData->Sort(SortColumn1, SortColumn2, Ascending);
-    GroupEnabledRowsFirst(FRLData->Strings(), NrOfRows());
+    InOneUpdate(*this, [&] {
+      if (ValidSortColumn(SortColumn1, columns)) FRLData->Sort(SortColumn1, SortColumn2, Ascending);
+      GroupEnabledRowsFirst(FRLData->Strings(), NrOfRows());
+    });
   } catch (const std::bad_alloc&) {
-    EndUpdate();
     throw EVyrRepListError(ComponentMessage(Name(), QStringLiteral("not enough memory on heap")));
-  } catch (...) {
-    EndUpdate();
-    throw;
   }
-  EndUpdate();
 }
 
 void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<int>& FilterColumns, bool IgnoreCase,
@@ -119,17 +129,12 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
     });
   }
 
-  BeginUpdate();
-  try {
+  InOneUpdate(*this, [&] {
     TStringArray& strings = FRLData->Strings();
     for (int r = 1; r <= std::min(rows, NrOfRows()); ++r)
       strings.SetRowAttrib(r, WithBit(strings.GetRowAttrib(r), kRowDisabledBit, !enabled[std::size_t(r)]));
     SortEnabledState(SortColumn, -1, Ascending);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
   ChangedSelection();
 }
 
