@@ -216,6 +216,7 @@ void TReportListView::Assign(const TComponentBase* Source) {
   OnBeforeRenderCell = src->OnBeforeRenderCell;
   OnBeforeSortExchange = src->OnBeforeSortExchange;
   OnBeforeHTMLExport = src->OnBeforeHTMLExport;
+  OnBeforeFilter = src->OnBeforeFilter;
   OnMouseWheelDown = src->OnMouseWheelDown;
   OnMouseWheelUp = src->OnMouseWheelUp;
   FInterRowIndi = src->FInterRowIndi;

@@ -329,10 +329,14 @@ TEST(RepListAssign, CopiesLookDataAndOrderAndToleratesItself) {
   a.SetColumnAlignment(2, taCenter);
   ASSERT_TRUE(a.SetColumnOrder({2, 1, 3, 4, 5}));
   a.SetRowSelected(2, true);
+  int filtered = 0;
+  a.OnBeforeFilter = [&](TObject*, int, bool&, TLogicOp&) { ++filtered; };
   a.Assign(&a);
   EXPECT_EQ(a.Elem(1, 3), "r3");
   TReportListView b;
   a.AssignTo(&b);
+  b.FilterAndSort("r", {}, false, fmSimple, 1, true);
+  EXPECT_EQ(filtered, 3);
   EXPECT_EQ(b.RowColPattern(), 3);
   EXPECT_EQ(b.NrOfRows(), 3);
   EXPECT_EQ(b.Elem(1, 2), "r2");
