@@ -84,22 +84,6 @@ bool CellTextToNumber(QStringView text, double& value) {
   return true;
 }
 
-std::uint64_t CellTextSortPrefix(QStringView text) {
-  // The first four units, case-folded as the comparison folds them, from
-  // the high bits down; shorter texts end in zeros. A high surrogate is
-  // folded together with what follows it, so the prefix stops after it.
-  constexpr int kUnits = 4;
-  std::uint64_t prefix = 0;
-  int taken = 0;
-  while (taken < kUnits && taken < text.size()) {
-    const char16_t c = text[taken++].unicode();
-    const bool high = QChar::isHighSurrogate(c);
-    prefix = (prefix << 16) | (high ? c : QChar::toCaseFolded(c));
-    if (high) break;
-  }
-  return taken == 0 ? 0 : prefix << (16 * (kUnits - taken));
-}
-
 int CompareCellText(QStringView a, QStringView b) {
   const int folded = a.compare(b, Qt::CaseInsensitive);
   return folded != 0 ? folded : a.compare(b, Qt::CaseSensitive);

@@ -2,7 +2,6 @@
 // How the text of a table cell reads as a number and how two cell texts
 // compare when a table is sorted.
 #include <QStringView>
-#include <cstdint>
 
 namespace vyr {
 
@@ -16,10 +15,5 @@ bool CellTextToNumber(QStringView text, double& value);
 // codes so that texts differing only in case still compare unequal.
 // Negative, 0 or positive as a is before, equal to or after b.
 int CompareCellText(QStringView a, QStringView b);
-
-// A cheap stand-in for the start of a text under CompareCellText: when the
-// prefixes of two texts differ, they order the texts as CompareCellText
-// does; equal prefixes say nothing.
-std::uint64_t CellTextSortPrefix(QStringView text);
 
 }  // namespace vyr

@@ -4,27 +4,13 @@
 #include <numeric>
 
 #include "foundation/CellText.h"
+#include "foundation/CellTextSort.h"
 #include "foundation/Errors.h"
 #include "foundation/PercentProgress.h"
 #include "foundation/StableKeySort.h"
 #include "foundation/StringArray.h"
 
 namespace vyr {
-
-namespace {
-
-struct TTextKey {
-  std::uint64_t Prefix;
-  QStringView Text;
-  std::int32_t Row;
-};
-
-bool TextBefore(const TTextKey& a, const TTextKey& b) {
-  if (a.Prefix != b.Prefix) return a.Prefix < b.Prefix;
-  return CompareCellText(a.Text, b.Text) < 0;
-}
-
-}  // namespace
 
 std::vector<std::int32_t> TStringArray::SortedByColumn(const std::vector<std::int32_t>& rows, int col, bool ascending,
                                                        TPercentProgress& progress) {
@@ -61,13 +47,9 @@ std::vector<std::int32_t> TStringArray::SortedByColumn(const std::vector<std::in
     return sorted;
   }
 
-  std::vector<TTextKey> text(n);
-  for (std::size_t i = 0; i < n; ++i) text[i] = {CellTextSortPrefix(texts[i]), texts[i], rows[i]};
-  if (ascending)
-    std::stable_sort(text.begin(), text.end(), TextBefore);
-  else
-    std::stable_sort(text.begin(), text.end(), [](const TTextKey& a, const TTextKey& b) { return TextBefore(b, a); });
-  for (std::size_t i = 0; i < n; ++i) sorted[i] = text[i].Row;
+  keyed = {};
+  const std::vector<std::int32_t> order = CellTextOrder(texts, ascending);
+  for (std::size_t i = 0; i < n; ++i) sorted[i] = rows[order[i]];
   return sorted;
 }
 

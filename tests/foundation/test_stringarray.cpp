@@ -444,11 +444,3 @@ TEST(CellText, CompareIgnoresCaseFirst) {
   EXPECT_EQ(CompareCellText(u"same", u"same"), 0);
   EXPECT_LT(CompareCellText(u"", u"a"), 0);
 }
-
-TEST(CellText, PrefixOrdersLikeTheComparison) {
-  EXPECT_LT(CellTextSortPrefix(u"apple"), CellTextSortPrefix(u"Banana"));
-  EXPECT_EQ(CellTextSortPrefix(u"A"), CellTextSortPrefix(u"a"));
-  EXPECT_LT(CellTextSortPrefix(u""), CellTextSortPrefix(u"a"));
-  EXPECT_LT(CellTextSortPrefix(u"ab"), CellTextSortPrefix(u"abc"));
-  EXPECT_EQ(CellTextSortPrefix(u"abcdX"), CellTextSortPrefix(u"ABCDy"));
-}
