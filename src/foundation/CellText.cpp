@@ -1,22 +1,16 @@
 #include "foundation/CellText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
+
+#include "foundation/DecimalToDouble.h"
 
 namespace vyr {
 
 namespace {
 
-// Longest text handed to the general conversion; cells are far shorter.
-constexpr qsizetype kMaxNumberLength = 400;
-
-// Decimal mantissas of up to 15 digits and powers of ten up to 1e22 are
-// exact doubles, so one multiplication or division rounds correctly.
+// Decimal mantissas of up to 15 digits are exact doubles.
 constexpr int kExactDigits = 15;
-constexpr int kExactPower = 22;
-constexpr double kPow10[kExactPower + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 int DigitAt(QStringView text, qsizetype i) {
   const char16_t c = text[i].unicode();
@@ -24,16 +18,12 @@ int DigitAt(QStringView text, qsizetype i) {
 }
 
 // The general conversion of an already checked number text.
-bool ConvertGeneral(QStringView text, double& value) {
-  if (text.size() > kMaxNumberLength) return false;
-  char buffer[kMaxNumberLength];
-  qsizetype n = 0;
-  for (QChar c : text)
-    if (c != u'+') buffer[n++] = c == u',' ? '.' : static_cast<char>(c.unicode());
-  double parsed = 0.0;
-  const auto [ptr, ec] = std::from_chars(buffer, buffer + n, parsed);
-  if (ec != std::errc() || ptr != buffer + n) return false;
-  value = parsed;
+bool ConvertGeneral(QStringView number, double& value) {
+  const bool negative = number.front() == u'-';
+  if (negative || number.front() == u'+') number = number.sliced(1);
+  double magnitude = 0.0;
+  if (num::DecimalLiteralToDouble(number.begin(), number.end(), magnitude) != std::errc()) return false;
+  value = negative ? -magnitude : magnitude;
   return true;
 }
 
@@ -77,9 +67,9 @@ bool CellTextToNumber(QStringView text, double& value) {
   }
   if (i != last) return false;
 
-  if (significant > kExactDigits || exponent < -kExactPower || exponent > kExactPower)
+  double magnitude = 0.0;
+  if (significant > kExactDigits || !num::ExactDecimalToDouble(mantissa, exponent, magnitude))
     return ConvertGeneral(text.sliced(first, last - first), value);
-  const double magnitude = exponent < 0 ? double(mantissa) / kPow10[-exponent] : double(mantissa) * kPow10[exponent];
   value = negative ? -magnitude : magnitude;
   return true;
 }

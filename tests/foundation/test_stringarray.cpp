@@ -438,6 +438,27 @@ TEST(CellText, ReadsDecimalNumbersOnly) {
   EXPECT_EQ(v, 42.0);
 }
 
+TEST(CellText, ReadsLongAndWideMantissasToTheNearestDouble) {
+  double v = 0;
+  EXPECT_TRUE(CellTextToNumber(u"9007199254740993", v));  // 2^53 + 1, halfway: to even
+  EXPECT_EQ(v, 9007199254740992.0);
+  EXPECT_TRUE(CellTextToNumber(u"-1234567890123456789", v));
+  EXPECT_EQ(v, -1234567890123456768.0);
+  EXPECT_TRUE(CellTextToNumber(u"0,30000000000000004", v));
+  EXPECT_EQ(v, 0.30000000000000004);
+  EXPECT_TRUE(CellTextToNumber(u"+1e+22", v));
+  EXPECT_EQ(v, 1e22);
+  EXPECT_TRUE(CellTextToNumber(u"1e23", v));
+  EXPECT_EQ(v, 1e23);
+  // A mantissa written with many trailing zeros is no reason to refuse it.
+  EXPECT_TRUE(CellTextToNumber(QStringLiteral("1.2345") + QString(500, u'0'), v));
+  EXPECT_EQ(v, 1.2345);
+  v = 42;
+  EXPECT_FALSE(CellTextToNumber(u"1e-400", v));
+  EXPECT_FALSE(CellTextToNumber(QStringLiteral("-1") + QString(400, u'0'), v));
+  EXPECT_EQ(v, 42.0);
+}
+
 TEST(CellText, CompareIgnoresCaseFirst) {
   EXPECT_LT(CompareCellText(u"apple", u"Banana"), 0);
   EXPECT_LT(CompareCellText(u"A", u"a"), 0);
