@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <initializer_list>
 #include <vector>
 
 #include "foundation/CellText.h"
@@ -410,53 +411,74 @@ TEST(StringArraySort, LargeNumericColumnIsSortedAndStable) {
   EXPECT_EQ(a.GetString(1, n), "-50");
 }
 
+TEST(StringArraySort, LargeTextColumnWithSharedBeginningIsSortedAndStable) {
+  // Texts that differ only after "sensor ", some in capitals, each repeated.
+  const int n = 3000;
+  TStringArray a;
+  a.Resize(1, n);
+  for (int r = 1; r <= n; ++r) {
+    const QString text = QStringLiteral("sensor %1").arg((r * 7919) % 100);
+    a.SetString(1, r, r % 3 == 0 ? text.toUpper() : text);
+  }
+  a.Sort(1, -1, false);
+  for (int r = 2; r <= n; ++r) {
+    const int comparison = CompareCellText(a.GetString(1, r - 1), a.GetString(1, r));
+    ASSERT_GE(comparison, 0) << r;
+    if (comparison == 0) ASSERT_LT(a.GetSortOrder(r - 1), a.GetSortOrder(r)) << r;
+  }
+  EXPECT_EQ(a.GetString(1, 1), "sensor 99");
+  EXPECT_EQ(a.GetString(1, n), "SENSOR 0");
+}
+
+namespace {
+
+struct TNumberCase {
+  QString text;
+  double value;
+};
+
+void ExpectNumbers(std::initializer_list<TNumberCase> cases) {
+  for (const TNumberCase& c : cases) {
+    double v = 0;
+    EXPECT_TRUE(CellTextToNumber(c.text, v)) << c.text.toStdString();
+    EXPECT_EQ(v, c.value) << c.text.toStdString();
+  }
+}
+
+void ExpectNoNumbers(std::initializer_list<QString> texts) {
+  for (const QString& text : texts) {
+    double v = 42;
+    EXPECT_FALSE(CellTextToNumber(text, v)) << text.toStdString();
+    EXPECT_EQ(v, 42.0) << text.toStdString();
+  }
+}
+
+}  // namespace
+
 TEST(CellText, ReadsDecimalNumbersOnly) {
-  double v = 0;
-  EXPECT_TRUE(CellTextToNumber(u" 3,5 ", v));
-  EXPECT_EQ(v, 3.5);
-  EXPECT_TRUE(CellTextToNumber(u".5", v));
-  EXPECT_EQ(v, 0.5);
-  EXPECT_TRUE(CellTextToNumber(u"-2E3", v));
-  EXPECT_EQ(v, -2000.0);
-  EXPECT_TRUE(CellTextToNumber(u"+7", v));
-  EXPECT_EQ(v, 7.0);
-  EXPECT_TRUE(CellTextToNumber(u"0,0012", v));
-  EXPECT_EQ(v, 0.0012);
-  EXPECT_TRUE(CellTextToNumber(u"0.1", v));
-  EXPECT_EQ(v, 0.1);
-  EXPECT_TRUE(CellTextToNumber(u"00012", v));
-  EXPECT_EQ(v, 12.0);
-  EXPECT_TRUE(CellTextToNumber(u"1.e5", v));
-  EXPECT_EQ(v, 100000.0);
-  EXPECT_TRUE(CellTextToNumber(u"123456789012345678", v));  // beyond 15 digits
-  EXPECT_EQ(v, 123456789012345678.0);
-  EXPECT_TRUE(CellTextToNumber(u"2.5e-30", v));
-  EXPECT_EQ(v, 2.5e-30);
-  v = 42;
-  for (const char16_t* bad : {u"", u"   ", u"+-5", u"-+5", u"inf", u"nan", u"1e", u"1e999", u"0x10", u"1.2.3", u"abc", u".", u"e5", u"1e+", u"1 2"})
-    EXPECT_FALSE(CellTextToNumber(bad, v)) << QString::fromUtf16(bad).toStdString();
-  EXPECT_EQ(v, 42.0);
+  ExpectNumbers({{" 3,5 ", 3.5},
+                 {".5", 0.5},
+                 {"-2E3", -2000.0},
+                 {"+7", 7.0},
+                 {"0,0012", 0.0012},
+                 {"0.1", 0.1},
+                 {"00012", 12.0},
+                 {"1.e5", 100000.0},
+                 {"123456789012345678", 123456789012345678.0},  // beyond 15 digits
+                 {"2.5e-30", 2.5e-30}});
+  ExpectNoNumbers({"", "   ", "+-5", "-+5", "inf", "nan", "1e", "1e999", "0x10", "1.2.3", "abc", ".", "e5", "1e+",
+                   "1 2"});
 }
 
 TEST(CellText, ReadsLongAndWideMantissasToTheNearestDouble) {
-  double v = 0;
-  EXPECT_TRUE(CellTextToNumber(u"9007199254740993", v));  // 2^53 + 1, halfway: to even
-  EXPECT_EQ(v, 9007199254740992.0);
-  EXPECT_TRUE(CellTextToNumber(u"-1234567890123456789", v));
-  EXPECT_EQ(v, -1234567890123456768.0);
-  EXPECT_TRUE(CellTextToNumber(u"0,30000000000000004", v));
-  EXPECT_EQ(v, 0.30000000000000004);
-  EXPECT_TRUE(CellTextToNumber(u"+1e+22", v));
-  EXPECT_EQ(v, 1e22);
-  EXPECT_TRUE(CellTextToNumber(u"1e23", v));
-  EXPECT_EQ(v, 1e23);
-  // A mantissa written with many trailing zeros is no reason to refuse it.
-  EXPECT_TRUE(CellTextToNumber(QStringLiteral("1.2345") + QString(500, u'0'), v));
-  EXPECT_EQ(v, 1.2345);
-  v = 42;
-  EXPECT_FALSE(CellTextToNumber(u"1e-400", v));
-  EXPECT_FALSE(CellTextToNumber(QStringLiteral("-1") + QString(400, u'0'), v));
-  EXPECT_EQ(v, 42.0);
+  ExpectNumbers({{"9007199254740993", 9007199254740992.0},  // 2^53 + 1, halfway: to even
+                 {"-1234567890123456789", -1234567890123456768.0},
+                 {"0,30000000000000004", 0.30000000000000004},
+                 {"+1e+22", 1e22},
+                 {"1e23", 1e23},
+                 // Many trailing zeros are no reason to refuse a number.
+                 {"1.2345" + QString(500, u'0'), 1.2345}});
+  ExpectNoNumbers({"1e-400", "-1" + QString(400, u'0')});
 }
 
 TEST(CellText, CompareIgnoresCaseFirst) {
