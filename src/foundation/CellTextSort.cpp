@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
+#include <limits>
+#include <stdexcept>
 
 namespace vyr {
 
@@ -205,6 +207,8 @@ class TCellTextSorter {
 }  // namespace
 
 std::vector<std::int32_t> CellTextOrder(const std::vector<QStringView>& texts, bool ascending) {
+  if (texts.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
+    throw std::length_error("CellTextOrder: more texts than 32-bit indexes reach");
   return TCellTextSorter(texts, ascending).Order();
 }
 
