@@ -2,84 +2,18 @@
 // only rows and columns inside the image cost anything.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
+#include "host/ArcRowRuns.h"
 #include "host/Canvas.h"
+#include "host/EllipseGeom.h"
 #include "host/PixelOps.h"
 
 namespace vyr {
-namespace {
 
-constexpr double kEps = 1e-9;
-constexpr double kTwoPi = 2 * std::numbers::pi;
-
-// The ellipse inscribed in the half-open box: a pixel belongs to it when its
-// centre lies inside or on the curve.
-struct EllipseGeom {
-  double cx, cy, a, b;
-
-  static EllipseGeom InBox(const TRect& box) {
-    return {(double(box.Left) + box.Right) / 2, (double(box.Top) + box.Bottom) / 2, (double(box.Right) - box.Left) / 2,
-            (double(box.Bottom) - box.Top) / 2};
-  }
-  // The inclusive span of row y; false when the row misses the ellipse.
-  bool Span(long long y, long long& xs, long long& xe) const {
-    if (a <= 0 || b <= 0) return false;
-    double dy = (double(y) + 0.5 - cy) / b;
-    if (std::abs(dy) > 1 + kEps) return false;
-    double hw = a * std::sqrt(std::max(0.0, 1 - dy * dy));
-    xs = static_cast<long long>(std::ceil(cx - hw - 0.5 - kEps));
-    xe = static_cast<long long>(std::floor(cx + hw - 0.5 + kEps));
-    return xs <= xe;
-  }
-  // Parametric angle of a point, counter-clockwise from +x with y up.
-  double AngleOf(double x, double y) const { return std::atan2(-(y - cy) / b, (x - cx) / a); }
-};
-
-// The span of row y split into outline pixels (the rest of [xs, xe]) and the
-// interior [ix0, ix1], for an outline of the given width.
-struct RowSplit {
-  long long xs, xe, ix0, ix1;
-};
-
-bool SplitRow(const EllipseGeom& g, long long y, int width, RowSplit& out) {
-  if (!g.Span(y, out.xs, out.xe)) return false;
-  if (width <= 1) {
-    long long ps = 0, pe = 0, ns = 0, ne = 0;
-    bool prev = g.Span(y - 1, ps, pe), next = g.Span(y + 1, ns, ne);
-    if (!prev || !next) {
-      out.ix0 = out.xe + 1;
-      out.ix1 = out.xe;
-    } else {
-      out.ix0 = std::max({out.xs + 1, ps, ns});
-      out.ix1 = std::min({out.xe - 1, pe, ne});
-    }
-    return true;
-  }
-  EllipseGeom inner{g.cx, g.cy, g.a - width, g.b - width};
-  long long is, ie;
-  if (inner.Span(y, is, ie)) {
-    out.ix0 = std::max(is, out.xs);
-    out.ix1 = std::min(ie, out.xe);
-  } else {
-    out.ix0 = out.xe + 1;
-    out.ix1 = out.xe;
-  }
-  return true;
-}
-
-// Counter-clockwise angular range from start to end; equal angles mean the
-// whole turn.
-struct AngleRange {
-  double start, span;
-  bool Contains(double angle) const {
-    double d = std::fmod(angle - start + 2 * kTwoPi, kTwoPi);
-    return d <= span + kEps;
-  }
-};
-
-}  // namespace
+using shape::EllipseGeom;
+using shape::RowSplit;
+using shape::RowSplitter;
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) {
   if (!Drawable()) return;
@@ -91,10 +25,11 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
   int width = outline ? std::max(1, Pen.Width) : 0;
   std::uint32_t pen = ColorToPixel(ColorToRGB(Pen.Color));
   std::uint32_t fill = ColorToPixel(ColorToRGB(Brush.Color));
+  RowSplitter rows(g, width);
   long long y0 = std::max<long long>(box.Top, 0), y1 = std::min<long long>(box.Bottom, Height());
   for (long long y = y0; y < y1; ++y) {
     RowSplit row;
-    if (!SplitRow(g, y, width, row)) continue;
+    if (!rows.Split(y, row)) continue;
     if (!outline) {
       if (Brush.Style == bsSolid) FillSpan(y, row.xs, row.xe + 1, fill);
       continue;
@@ -125,10 +60,7 @@ void TCanvas::DrawArcLike(ArcKind kind, int x1, int y1, int x2, int y2, int x3, 
   if (box.IsEmpty()) return;
   EllipseGeom g = EllipseGeom::InBox(box);
   // Points name pixels; their rays run through the pixel centres.
-  double start = g.AngleOf(x3 + 0.5, y3 + 0.5), end = g.AngleOf(x4 + 0.5, y4 + 0.5);
-  double span = std::fmod(end - start + 2 * kTwoPi, kTwoPi);
-  if (span < kEps) span = kTwoPi;
-  AngleRange range{start, span};
+  shape::AngleRange range = shape::AngleRange::Between(g, x3, y3, x4, y4);
   bool outline = Pen.Style != psClear;
   if (kind == ArcKind::Arc && !outline) return;
   Changed();
@@ -136,34 +68,45 @@ void TCanvas::DrawArcLike(ArcKind kind, int x1, int y1, int x2, int y2, int x3, 
   std::uint32_t pen = ColorToPixel(ColorToRGB(Pen.Color));
   std::uint32_t fill = ColorToPixel(ColorToRGB(Brush.Color));
   bool filling = kind == ArcKind::Pie && Brush.Style == bsSolid;
+  // Outline pixels take the pen, or the fill when there is no pen.
+  auto curve = [&](long long y, long long xa, long long xb) {
+    if (outline)
+      for (long long x = xa; x <= xb; ++x) PlotPen(int(x), int(y), pen);
+    else if (filling && xa <= xb)
+      FillSpan(y, xa, xb + 1, fill);
+  };
+  shape::ArcRowRuns inRange(g, range);
+  std::vector<shape::PixelRun> runs;
+  RowSplitter rows(g, width);
   long long y0 = std::max<long long>(box.Top, 0), y1r = std::min<long long>(box.Bottom, Height());
   for (long long y = y0; y < y1r; ++y) {
     RowSplit row;
-    if (!SplitRow(g, y, width, row)) continue;
+    if (!rows.Split(y, row)) continue;
     long long xa = std::max(row.xs, 0LL), xb = std::min<long long>(row.xe, Width() - 1);
-    for (long long x = xa; x <= xb; ++x) {
-      bool onCurve = x < row.ix0 || x > row.ix1;
-      if (!onCurve && !filling) {
-        x = std::min(row.ix1, xb);
+    bool allCurve = row.ix0 > row.ix1;
+    runs.clear();
+    if (allCurve || filling) {
+      inRange.Collect(y, xa, xb, runs);
+    } else {
+      inRange.Collect(y, xa, std::min(xb, row.ix0 - 1), runs);
+      inRange.Collect(y, std::max(xa, row.ix1 + 1), xb, runs);
+    }
+    for (const shape::PixelRun& run : runs) {
+      if (allCurve) {
+        curve(y, run.x0, run.x1);
         continue;
       }
-      if (!range.Contains(g.AngleOf(double(x) + 0.5, double(y) + 0.5))) continue;
-      if (onCurve && outline)
-        PlotPen(int(x), int(y), pen);
-      else if (filling)
-        Row(y)[x] = fill;
+      curve(y, run.x0, std::min(run.x1, row.ix0 - 1));
+      if (filling) FillSpan(y, std::max(run.x0, row.ix0), std::min(run.x1, row.ix1) + 1, fill);
+      curve(y, std::max(run.x0, row.ix1 + 1), run.x1);
     }
   }
-  if (kind == ArcKind::Pie && outline && span < kTwoPi) {
+  if (kind == ArcKind::Pie && outline && !range.IsFullTurn()) {
     // The two radii, from the centre to where the rays meet the curve.
-    auto rim = [&](double angle, long long& px, long long& py) {
-      px = std::clamp<long long>(std::llround(std::floor(g.cx + g.a * std::cos(angle))), box.Left, box.Right - 1LL);
-      py = std::clamp<long long>(std::llround(std::floor(g.cy - g.b * std::sin(angle))), box.Top, box.Bottom - 1LL);
-    };
     long long cx = std::llround(std::floor(g.cx)), cy = std::llround(std::floor(g.cy));
     long long sx, sy, ex, ey;
-    rim(start, sx, sy);
-    rim(start + span, ex, ey);
+    shape::RimPixel(g, box, range.start, sx, sy);
+    shape::RimPixel(g, box, range.start + range.span, ex, ey);
     FDashStep = 0;
     StrokeLine(cx, cy, sx, sy, true);
     StrokeLine(cx, cy, ex, ey, true);
