@@ -64,9 +64,9 @@ void TCanvas::PlotPen(int x, int y, std::uint32_t penPixel) {
 }
 
 void TCanvas::FillSpan(long long y, long long x0, long long x1, std::uint32_t pixel) {
-  if (y < 0 || y >= FImage->height()) return;
+  if (y < 0 || y >= FBitsHeight) return;
   x0 = std::max(x0, 0LL);
-  x1 = std::min<long long>(x1, FImage->width());
+  x1 = std::min<long long>(x1, FBitsWidth);
   if (x0 >= x1) return;
   std::uint32_t* row = Row(y) + x0;
   // A few pixels by hand, then the filled part copied onto the rest in
@@ -80,6 +80,15 @@ void TCanvas::FillSpan(long long y, long long x0, long long x1, std::uint32_t pi
     std::memcpy(row + done, row, step * sizeof(std::uint32_t));
     done += step;
   }
+}
+
+void TCanvas::PenSpan(long long y, long long x0, long long x1, std::uint32_t penPixel) {
+  if (Pen.Mode == pmCopy) return FillSpan(y, x0, x1, penPixel);
+  if (y < 0 || y >= FBitsHeight) return;
+  x0 = std::max(x0, 0LL);
+  x1 = std::min<long long>(x1, FBitsWidth);
+  std::uint32_t* row = Row(y);
+  for (long long x = x0; x < x1; ++x) row[x] = pixelops::ApplyPenMode(Pen.Mode, penPixel, row[x]);
 }
 
 // A one-pixel line whose pixel at step i lies at the major-axis offset i and
@@ -115,6 +124,13 @@ void TCanvas::StrokeLine(long long x0, long long y0, long long x1, long long y1,
   const long long minorDelta = xMajor ? dy : dx;
   const long long minorLimit = xMajor ? Height() : Width();
   if (lo > hi) {
+    FDashStep = int((FDashStep + n) % 1000000);
+    return;
+  }
+  if (minorDelta == 0 && xMajor && !pattern) {
+    // A solid horizontal line is one span of its row.
+    const long long a = major0 + majorDir * lo, b = major0 + majorDir * hi;
+    PenSpan(minor0, std::min(a, b), std::max(a, b) + 1, pen);
     FDashStep = int((FDashStep + n) % 1000000);
     return;
   }
@@ -215,17 +231,16 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
   }
   if (!outline) return;
   std::uint32_t pen = ColorToPixel(ColorToRGB(Pen.Color));
-  // Each outline pixel is touched exactly once, so combining pen modes work.
+  // Each outline pixel is touched exactly once, so combining pen modes work:
+  // whole rows in the top and bottom bands, the two sides in between.
   long long ys = std::max<long long>(r.Top, 0), ye = std::min<long long>(r.Bottom, Height());
-  long long xs = std::max<long long>(r.Left, 0), xe = std::min<long long>(r.Right, Width());
+  const long long innerLeft = 0LL + r.Left + w, innerRight = 0LL + r.Right - w;
   for (long long y = ys; y < ye; ++y) {
-    bool band = y < 0LL + r.Top + w || y >= 0LL + r.Bottom - w;
-    for (long long x = xs; x < xe; ++x) {
-      if (!band && x >= 0LL + r.Left + w && x < 0LL + r.Right - w) {
-        x = 0LL + r.Right - w - 1;
-        continue;
-      }
-      PlotPen(int(x), int(y), pen);
+    if (y < 0LL + r.Top + w || y >= 0LL + r.Bottom - w || innerLeft >= innerRight) {
+      PenSpan(y, r.Left, r.Right, pen);
+    } else {
+      PenSpan(y, r.Left, innerLeft, pen);
+      PenSpan(y, innerRight, r.Right, pen);
     }
   }
 }

@@ -133,13 +133,20 @@ class TCanvas {
   // writes; every call that writes pixels starts with it.
   void Changed() {
     ++FChangeCount;
+    TakeBits();
+  }
+  void TakeBits() {
     FBits = FImage->bits();
     FStride = FImage->bytesPerLine();
+    FBitsWidth = FImage->width();
+    FBitsHeight = FImage->height();
   }
   std::uint32_t* Row(long long y) { return reinterpret_cast<std::uint32_t*>(FBits + y * FStride); }
   // Pen-mode aware plotting of one pixel already known to lie inside.
   void PlotPen(int x, int y, std::uint32_t penPixel);
   void FillSpan(long long y, long long x0, long long x1, std::uint32_t pixel);
+  // Pen-mode aware plotting of the pixels [x0, x1) of row y, clipped.
+  void PenSpan(long long y, long long x0, long long x1, std::uint32_t penPixel);
   void StrokeLine(long long x0, long long y0, long long x1, long long y1, bool includeEnd);
   void StrokeWideLine(long long x0, long long y0, long long x1, long long y1);
   void DrawArcLike(ArcKind kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
@@ -150,6 +157,7 @@ class TCanvas {
   QImage* FImage = nullptr;
   uchar* FBits = nullptr;
   qsizetype FStride = 0;
+  int FBitsWidth = 0, FBitsHeight = 0;  // of the image behind FBits
   TPoint FPenPos;
   std::uint64_t FChangeCount = 0;
   int FDashStep = 0;

@@ -122,8 +122,7 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   const std::uint32_t key = ColorToPixel(ColorToRGB(color)) & pixelops::kRgbMask;
   const std::uint32_t fill = ColorToPixel(ColorToRGB(Brush.Color));
   auto pixel = [&](int px, int py) -> std::uint32_t& { return Row(py)[px]; };
-  FBits = FImage->bits();
-  FStride = FImage->bytesPerLine();
+  TakeBits();
   std::vector<bool> done(size_t(w) * size_t(h), false);
   auto fillable = [&](int px, int py) {
     if (done[size_t(py) * size_t(w) + size_t(px)]) return false;
