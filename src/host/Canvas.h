@@ -151,7 +151,9 @@ class TCanvas {
   void StrokeWideLine(long long x0, long long y0, long long x1, long long y1);
   void DrawArcLike(ArcKind kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
   void BlitImage(const TRect& dest, const QImage& source, const TRect& sourceRect);
-  void PaintText(int x, int y, const QString& text, const TRect* clip);
+  // Draws text with its cell's top-left at (x, y). Without a clip a solid
+  // brush first fills the cell, width pixels wide.
+  void PaintText(int x, int y, const QString& text, const TRect* clip, int width);
   const QFontMetrics& Metrics();
 
   QImage* FImage = nullptr;
@@ -164,6 +166,10 @@ class TCanvas {
   TFont FMetricsFont;
   QFont FQFont;
   std::unique_ptr<QFontMetrics> FMetrics;
+  // The last text measured and its width: callers often measure a text to
+  // place it and then draw it, which measures it again.
+  QString FMeasuredText;
+  int FMeasuredWidth = 0;
 };
 
 }  // namespace vyr

@@ -19,20 +19,28 @@ const QFontMetrics& TCanvas::Metrics() {
     FMetricsFont = Font;
     FQFont = Font.ToQFont();
     FMetrics = std::make_unique<QFontMetrics>(FQFont);
+    FMeasuredText.clear();
+    FMeasuredWidth = 0;
   }
   return *FMetrics;
 }
 
-int TCanvas::TextWidth(const QString& text) { return Metrics().horizontalAdvance(text); }
+int TCanvas::TextWidth(const QString& text) {
+  const QFontMetrics& m = Metrics();
+  if (text != FMeasuredText) {
+    FMeasuredWidth = m.horizontalAdvance(text);
+    FMeasuredText = text;
+  }
+  return FMeasuredWidth;
+}
 
 int TCanvas::TextHeight(const QString&) {
   const QFontMetrics& m = Metrics();
   return m.ascent() + m.descent();
 }
 
-void TCanvas::PaintText(int x, int y, const QString& text, const TRect* clip) {
+void TCanvas::PaintText(int x, int y, const QString& text, const TRect* clip, int width) {
   const QFontMetrics& m = Metrics();
-  int w = m.horizontalAdvance(text), h = m.ascent() + m.descent();
   if (std::abs(x) > kFarAway || std::abs(y) > kFarAway) return;
   QPainter p(FImage);
   p.setRenderHint(QPainter::TextAntialiasing, Font.Antialiased());
@@ -40,18 +48,19 @@ void TCanvas::PaintText(int x, int y, const QString& text, const TRect* clip) {
   if (clip) p.setClipRect(QRect(clip->Left, clip->Top, clip->Width(), clip->Height()));
   p.translate(x, y);
   if (Font.Escapement != 0) p.rotate(-Font.Escapement / 10.0);
-  if (Brush.Style == bsSolid && !clip) p.fillRect(QRect(0, 0, w, h), ToQColor(Brush.Color));
+  if (Brush.Style == bsSolid && !clip) p.fillRect(QRect(0, 0, width, m.ascent() + m.descent()), ToQColor(Brush.Color));
   p.setPen(ToQColor(Font.Color));
   p.drawText(0, m.ascent(), text);
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
+  const int width = TextWidth(text);
   if (Drawable() && !text.isEmpty()) {
     Changed();
-    PaintText(x, y, text, nullptr);
+    PaintText(x, y, text, nullptr, width);
   }
   // The pen moves past the text, saturating at the edge of the int range.
-  FPenPos = {int(std::clamp<long long>(0LL + x + TextWidth(text), INT_MIN, INT_MAX)), y};
+  FPenPos = {int(std::clamp<long long>(0LL + x + width, INT_MIN, INT_MAX)), y};
 }
 
 void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
@@ -59,7 +68,7 @@ void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
   Changed();
   FillRect(clip);
   TRect visible = clip.Intersected({0, 0, Width(), Height()});
-  if (!text.isEmpty() && !visible.IsEmpty()) PaintText(x, y, text, &visible);
+  if (!text.isEmpty() && !visible.IsEmpty()) PaintText(x, y, text, &visible, 0);
 }
 
 }  // namespace vyr

@@ -85,8 +85,9 @@ void TNumIO2::DoPaint() {
   const int textTop = (H - D - MeasureCanvas().TextHeight(kSampleText)) / 2;
   const bool outOfRange = OutOfRange();
 
-  TBitmap bitmap(W, H);
-  TCanvas& c = bitmap.Canvas();
+  FPaintBitmap.SetSize(W, H);
+  TCanvas& c = FPaintBitmap.Canvas();
+  c.CopyMode = cmSrcCopy;
   c.Font = Font();
   SetPen(c, FColorOutBG);
   SetBrush(c, FColorOutBG);
@@ -100,7 +101,7 @@ void TNumIO2::DoPaint() {
 
   TCanvas& target = Canvas();
   target.CopyMode = cmSrcCopy;
-  target.Draw(0, 0, bitmap);
+  target.Draw(0, 0, FPaintBitmap);
 }
 
 void TNumIO2::PaintCaptions(TCanvas& c, int textTop) const {

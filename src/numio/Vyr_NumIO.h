@@ -17,6 +17,7 @@
 #include "foundation/CoreTypes.h"
 #include "foundation/Errors.h"
 #include "foundation/NumRoutines.h"
+#include "host/Bitmap.h"
 #include "host/Control.h"
 #include "host/Events.h"
 #include "host/TimerWindow.h"
@@ -318,6 +319,9 @@ class TNumIO2 : public TCustomControl {
   int FButHeight = 28;
   TColor FButColor = clSilver;
   TTimerWindow FCaretTimer;
+  // Each paint draws here first and copies the result once; kept between
+  // paints so that neither the image nor the font metrics are made anew.
+  TBitmap FPaintBitmap;
   QString FInBuffer;
   int FCaretPos = 0;
   bool FCaretVisib = true;

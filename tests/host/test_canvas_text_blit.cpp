@@ -68,6 +68,22 @@ TEST(CanvasText, TextHeightIsAscentPlusDescent) {
   EXPECT_EQ(s.canvas.TextWidth(QString()), 0);
 }
 
+TEST(CanvasText, WidthsFollowTheTextAndTheFont) {
+  Surface s(4, 4);
+  s.canvas.Font.Size = 12;
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setPixelSize(16);
+  const int abc = QFontMetrics(f).horizontalAdvance(QStringLiteral("abc"));
+  EXPECT_EQ(s.canvas.TextWidth(QStringLiteral("abc")), abc);
+  EXPECT_EQ(s.canvas.TextWidth(QStringLiteral("abcd")), QFontMetrics(f).horizontalAdvance(QStringLiteral("abcd")));
+  EXPECT_EQ(s.canvas.TextWidth(QStringLiteral("abc")), abc);
+  s.canvas.Font.Size = 24;  // the same text in a larger font is wider
+  f.setPixelSize(32);
+  EXPECT_EQ(s.canvas.TextWidth(QStringLiteral("abc")), QFontMetrics(f).horizontalAdvance(QStringLiteral("abc")));
+  s.canvas.TextOut(0, 0, QStringLiteral("abc"));
+  EXPECT_EQ(s.canvas.PenPos().X, QFontMetrics(f).horizontalAdvance(QStringLiteral("abc")));
+}
+
 TEST(CanvasText, FontSizeZeroOrBelowFallsBackToTheDefault) {
   Surface s(4, 4);
   int normal = s.canvas.TextHeight(QStringLiteral("x"));
