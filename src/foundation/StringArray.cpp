@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 #include <numeric>
+#include <utility>
 
 #include "foundation/Errors.h"
 #include "foundation/TextCut.h"
@@ -35,6 +36,15 @@ void TStringArray::Changed() {
     OnChange(this);
 }
 
+void TStringArray::AttribChanged() {
+  if (FUpdateDepth > 0)
+    FAttribChangePending = true;
+  else if (OnAttribChange)
+    OnAttribChange(this);
+  else if (OnChange)
+    OnChange(this);
+}
+
 void TStringArray::StructureChanged() {
   FStructureVersion = ++FVersion;
   FColVersion.resize(std::size_t(Columns()), 0);
@@ -54,9 +64,13 @@ std::uint64_t TStringArray::ColumnVersion(int col) const {
 
 void TStringArray::EndUpdate() {
   if (FUpdateDepth == 0) return;
-  if (--FUpdateDepth == 0 && FChangePending) {
-    FChangePending = false;
+  if (--FUpdateDepth > 0) return;
+  const bool content = std::exchange(FChangePending, false);
+  const bool attribs = std::exchange(FAttribChangePending, false);
+  if (content || (attribs && !OnAttribChange)) {
     if (OnChange) OnChange(this);
+  } else if (attribs) {
+    OnAttribChange(this);
   }
 }
 
@@ -156,7 +170,7 @@ void TStringArray::SetRowAttrib(int row, std::uint8_t value) {
     CountAttrib(value, +1);
   }
   attrib = value;
-  Changed();
+  AttribChanged();
 }
 
 std::uint8_t TStringArray::GetColAttrib(int col) const { return ValidCol(col) ? FColAttribs[col] : 0; }
@@ -164,7 +178,7 @@ std::uint8_t TStringArray::GetColAttrib(int col) const { return ValidCol(col) ? 
 void TStringArray::SetColAttrib(int col, std::uint8_t value) {
   if (!ValidCol(col) || FColAttribs[col] == value) return;
   FColAttribs[col] = value;
-  Changed();
+  AttribChanged();
 }
 
 void TStringArray::InsertRow(int row) {

@@ -3,15 +3,19 @@
 // attribute byte per row and per column and a display order over the rows.
 //
 // Columns run from 0 to NrOfColumns() and rows from 0 to NrOfRows(); both
-// column 0 and row 0 always exist. Cells hold at most 255 characters; longer
+// column 0 and row 0 always exist. Cells hold at most 256 UTF-16 units (255
+// characters and room for a one-character mark in front of them); longer
 // texts are cut. Rows are addressed in display order: row i shows storage
 // row GetSortOrder(i), and its cells and attribute byte travel with it when
 // the order changes. Row 0 never takes part in sorting.
 //
 // Out-of-range indices are ignored by setters and read as empty or 0.
-// Every change of what the table shows calls OnChange once; between
+// Every change of what the table shows calls OnChange once; a change of
+// attribute bytes alone calls OnAttribChange instead where one is set (an
+// owner may tell a selection change from a change of the data). Between
 // BeginUpdate and EndUpdate the changes are collected into a single call at
-// the final EndUpdate.
+// the final EndUpdate: OnChange when any cell or the order changed,
+// otherwise the attribute call.
 #include <QObject>
 #include <QString>
 #include <QStringView>
@@ -111,6 +115,7 @@ class TStringArray : public QObject {
   void EndUpdate();
 
   std::function<void(QObject* Sender)> OnChange;
+  std::function<void(QObject* Sender)> OnAttribChange;
   TBeforeSortExchgEvent OnBeforeSortExchange;
   TOnPercentDoneEvent OnPercentDone;
 
@@ -121,6 +126,7 @@ class TStringArray : public QObject {
   TStringRow& DisplayedRow(int row) { return FRows[FOrder[row]]; }
   const TStringRow& DisplayedRow(int row) const { return FRows[FOrder[row]]; }
   void Changed();
+  void AttribChanged();
   // The storage rows were renumbered or the columns remapped.
   void StructureChanged();
   void CountAttrib(std::uint8_t attrib, int delta);
@@ -149,6 +155,21 @@ class TStringArray : public QObject {
   std::vector<std::uint64_t> FColVersion;  // last write to a cell of the column
   int FUpdateDepth = 0;
   bool FChangePending = false;
+  bool FAttribChangePending = false;
+};
+
+// Holds a table's notifications back for its lifetime (BeginUpdate ..
+// EndUpdate), also when the work in between throws, so that an owner can
+// bring its own bookkeeping in step before anyone hears of the change.
+class TStringArrayUpdate {
+ public:
+  explicit TStringArrayUpdate(TStringArray& strings) : FStrings(strings) { strings.BeginUpdate(); }
+  ~TStringArrayUpdate() { FStrings.EndUpdate(); }
+  TStringArrayUpdate(const TStringArrayUpdate&) = delete;
+  TStringArrayUpdate& operator=(const TStringArrayUpdate&) = delete;
+
+ private:
+  TStringArray& FStrings;
 };
 
 }  // namespace vyr

@@ -12,6 +12,11 @@ namespace {
 // the spare room costs nothing and lets short edits stay in place.
 constexpr std::size_t kGranule = 16;
 
+// An empty view may have no data pointer at all, and memcpy must not see one.
+void CopyText(char16_t* to, QStringView text) noexcept {
+  if (!text.isEmpty()) std::memcpy(to, text.utf16(), 2 * std::size_t(text.size()));
+}
+
 }  // namespace
 
 TStringRow& TStringRow::operator=(TStringRow&& other) noexcept {
@@ -34,7 +39,7 @@ std::byte* TStringRow::Allocate(int columns, qsizetype textLength) {
   auto* data = static_cast<std::byte*>(::operator new(bytes));
   const auto capacity = static_cast<std::uint32_t>((bytes - textOffset) / 2);
   std::memcpy(data, &capacity, sizeof capacity);
-  std::memset(data + sizeof capacity, 0, columns);
+  std::memset(data + sizeof capacity, 0, sizeof(std::uint16_t) * columns);
   return data;
 }
 
@@ -45,7 +50,7 @@ std::uint32_t TStringRow::Capacity() const noexcept {
 }
 
 qsizetype TStringRow::Offset(int col) const noexcept {
-  const std::uint8_t* lengths = Lengths();
+  const std::uint16_t* lengths = Lengths();
   qsizetype offset = 0;
   for (int c = 0; c < col; ++c) offset += lengths[c];
   return offset;
@@ -71,20 +76,20 @@ void TStringRow::SetCell(int col, int columns, QStringView text) {
   if (FData && newTotal <= qsizetype(Capacity())) {
     char16_t* chars = Text(columns);
     std::memmove(chars + offset + newLength, chars + offset + oldLength, 2 * tail);
-    std::memcpy(chars + offset, text.utf16(), 2 * newLength);
-    Lengths()[col] = static_cast<std::uint8_t>(newLength);
+    CopyText(chars + offset, text);
+    Lengths()[col] = static_cast<std::uint16_t>(newLength);
     return;
   }
   std::byte* data = Allocate(columns, newTotal);
   auto* chars = reinterpret_cast<char16_t*>(data + TextOffset(columns));
-  auto* lengths = reinterpret_cast<std::uint8_t*>(data + sizeof(std::uint32_t));
+  auto* lengths = reinterpret_cast<std::uint16_t*>(data + sizeof(std::uint32_t));
   if (FData) {
-    std::memcpy(lengths, Lengths(), columns);
+    std::memcpy(lengths, Lengths(), sizeof(std::uint16_t) * columns);
     std::memcpy(chars, Text(columns), 2 * offset);
     std::memcpy(chars + offset + newLength, Text(columns) + offset + oldLength, 2 * tail);
   }
-  std::memcpy(chars + offset, text.utf16(), 2 * newLength);
-  lengths[col] = static_cast<std::uint8_t>(newLength);
+  CopyText(chars + offset, text);
+  lengths[col] = static_cast<std::uint16_t>(newLength);
   Reset();
   FData = data;
 }
@@ -102,9 +107,9 @@ TStringRow TStringRow::Remapped(int columns, std::span<const int> sourceOf) cons
   for (int j = 0; j < newColumns; ++j) {
     if (sourceOf[j] < 0) continue;
     const QStringView cell = Cell(sourceOf[j], columns);
-    std::memcpy(to, cell.utf16(), 2 * cell.size());
+    CopyText(to, cell);
     to += cell.size();
-    result.Lengths()[j] = static_cast<std::uint8_t>(cell.size());
+    result.Lengths()[j] = static_cast<std::uint16_t>(cell.size());
   }
   return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The cells of one string-table row packed into a single block: a capacity,
-// one length byte per column, then the UTF-16 text of all cells back to
+// one 16-bit length per column, then the UTF-16 text of all cells back to
 // back. A row whose cells are all empty holds no block at all. The row does
 // not know its column count; every call passes it.
 #include <QStringView>
@@ -12,8 +12,9 @@ namespace vyr {
 
 class TStringRow {
  public:
-  // Longest cell text a length byte can describe.
-  static constexpr qsizetype kMaxCellLength = 255;
+  // Longest cell text a row stores: 255 characters and one more, so that an
+  // owner can put a one-character mark in front of a full text.
+  static constexpr qsizetype kMaxCellLength = 256;
 
   TStringRow() noexcept = default;
   TStringRow(TStringRow&& other) noexcept : FData(other.FData) { other.FData = nullptr; }
@@ -36,11 +37,13 @@ class TStringRow {
   void Reset() noexcept;
 
  private:
-  static std::size_t TextOffset(int columns) { return (sizeof(std::uint32_t) + columns + 1) & ~std::size_t{1}; }
+  static std::size_t TextOffset(int columns) { return sizeof(std::uint32_t) + sizeof(std::uint16_t) * columns; }
   static std::byte* Allocate(int columns, qsizetype textLength);
   std::uint32_t Capacity() const noexcept;
-  const std::uint8_t* Lengths() const noexcept { return reinterpret_cast<const std::uint8_t*>(FData + sizeof(std::uint32_t)); }
-  std::uint8_t* Lengths() noexcept { return reinterpret_cast<std::uint8_t*>(FData + sizeof(std::uint32_t)); }
+  const std::uint16_t* Lengths() const noexcept {
+    return reinterpret_cast<const std::uint16_t*>(FData + sizeof(std::uint32_t));
+  }
+  std::uint16_t* Lengths() noexcept { return reinterpret_cast<std::uint16_t*>(FData + sizeof(std::uint32_t)); }
   char16_t* Text(int columns) const noexcept { return reinterpret_cast<char16_t*>(FData + TextOffset(columns)); }
   qsizetype Offset(int col) const noexcept;
 

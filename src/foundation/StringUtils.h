@@ -12,7 +12,7 @@ namespace vyr {
 // characters (clamped to 0..kMaxStrffWidth). Infinities and NaN give "Inf",
 // "-Inf" and "NaN".
 QString strff(double x, int width, int decimals);
-constexpr int kMaxStrffDecimals = 20;
+constexpr int kMaxStrffDecimals = 255;
 constexpr int kMaxStrffWidth = 255;
 
 // Splits text at every delimiter into items and returns their count. A

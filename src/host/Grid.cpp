@@ -40,6 +40,7 @@ void TCustomGrid::SetColCount(int value) {
   FFixedCols = std::min(FFixedCols, value);
   if (FCurrent.X >= value) FCurrent.X = value - 1;
   if (FAnchor.X >= value) FAnchor.X = value - 1;
+  ShowFirstScrollableCol();
   Changed();
 }
 
@@ -59,6 +60,7 @@ void TCustomGrid::SetFixedCols(int value) {
   if (value == FFixedCols) return;
   FFixedCols = value;
   if (FCurrent.X < value && value < FColCount) FCurrent.X = FAnchor.X = value;
+  ShowFirstScrollableCol();
   Changed();
 }
 
@@ -151,8 +153,18 @@ void TCustomGrid::ClampScrollPosition() {
   }
 }
 
-void TCustomGrid::SetTopRow(int value) {
-  value = std::clamp(value, FFixedRows, std::max(FFixedRows, MaxTopRow()));
+// The columns changed: what was scrolled to may no longer exist or may now
+// hide the first scrollable column, so the view starts again at it.
+void TCustomGrid::ShowFirstScrollableCol() {
+  if (FLeftCol == FFixedCols) return;
+  FLeftCol = FFixedCols;
+  TopLeftChanged();
+}
+
+void TCustomGrid::SetTopRow(int value) { PlaceTopRow(std::min(value, std::max(FFixedRows, MaxTopRow()))); }
+
+void TCustomGrid::PlaceTopRow(int value) {
+  value = std::clamp(value, FFixedRows, std::max(FFixedRows, FRowCount - 1));
   if (value == FTopRow) return;
   FTopRow = value;
   UpdateScrollBars();
@@ -183,7 +195,7 @@ void TCustomGrid::UpdateScrollBars() {
   FHorzBar->setVisible(FHorzBarShown);
   FVertBar->setGeometry(width() - vw, 0, vw, ClientHeight());
   FHorzBar->setGeometry(0, height() - hh, ClientWidth(), hh);
-  FVertBar->setRange(FFixedRows, std::max(FFixedRows, MaxTopRow()));
+  FVertBar->setRange(FFixedRows, std::max({FFixedRows, MaxTopRow(), FTopRow}));
   FVertBar->setPageStep(std::max(1, VisibleRowCount()));
   FVertBar->setValue(FTopRow);
   FHorzBar->setRange(FFixedCols, std::max(FFixedCols, MaxLeftCol()));

@@ -198,11 +198,17 @@ class TCustomGrid : public TCustomControl {
   // view; with moveAnchor false the selection grows from the anchor.
   void FocusCell(int col, int row, bool moveAnchor);
   bool IsFixedCell(int col, int row) const { return col < FFixedCols || row < FFixedRows; }
+  // Makes row the top row, also past the point where the last row reaches
+  // the bottom (the rows below it then stay empty); limited to the
+  // scrollable rows. The next change of the grid's size or rows brings the
+  // view back to the usual limit.
+  void PlaceTopRow(int row);
   int ColLine(int col) const;
   int RowLine(int row) const;
 
  private:
   void ClampScrollPosition();
+  void ShowFirstScrollableCol();
   void ScrollIntoView(int col, int row);
   int MaxTopRow() const;
   int MaxLeftCol() const;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "foundation/CellText.h"
+#include "foundation/TextCut.h"
 #include "replist/RLCellMarks.h"
 #include "replist/RLColumnFormat.h"
 
@@ -60,6 +61,7 @@ void TRLData::ResetColumnMetadata() {
 
 void TRLData::SetNrRows(int n) {
   n = std::max(n, 0);
+  TStringArrayUpdate update(*FStrings);  // notify with the new count in place
   FStrings->Resize(std::max(FNrOfCols, 1), n);
   FNrOfRows = n;
   SetFeedback(qint64{n} * (FNrOfCols + 1));
@@ -67,6 +69,7 @@ void TRLData::SetNrRows(int n) {
 
 void TRLData::SetNrCols(int n) {
   n = std::max(n, 1);
+  TStringArrayUpdate update(*FStrings);  // notify with the new count in place
   FStrings->Resize(n, FNrOfRows);
   try {
     ResizeColumnArrays(n);
@@ -89,10 +92,11 @@ QString TRLData::GetElem(int ACol, int ARow) const {
 
 void TRLData::SetElem(int ACol, int ARow, const QString& Value) {
   if (!ValidCell(ACol, ARow)) return;
+  const QString value = CutToLength(Value, kMaxCellValueLength);
   if (IsCheckColumn(ACol))
-    FStrings->SetString(ACol, ARow, WithValue(FStrings->GetStringView(ACol, ARow), Value));
+    FStrings->SetString(ACol, ARow, WithValue(FStrings->GetStringView(ACol, ARow), value));
   else
-    FStrings->SetString(ACol, ARow, Value);
+    FStrings->SetString(ACol, ARow, value);
 }
 
 bool TRLData::GetElemChecked(int ACol, int ARow) const {
@@ -132,13 +136,13 @@ QString TRLData::GetCellDefaultValue(int ACol, int ARow) const {
 QString TRLData::GetColName(int ColNr) const { return ValidColumn(ColNr) ? FColName[ColNr - 1] : QString(); }
 
 void TRLData::SetColName(int ColNr, const QString& Value) {
-  if (ValidColumn(ColNr)) FColName[ColNr - 1] = Value.left(kMaxColNameLength);
+  if (ValidColumn(ColNr)) FColName[ColNr - 1] = CutToLength(Value, kMaxColNameLength);
 }
 
 QString TRLData::GetColumnFormat(int ColNr) const { return ValidColumn(ColNr) ? FColumnFormat[ColNr - 1] : QString(); }
 
 void TRLData::SetColumnFormat(int ColNr, const QString& Value) {
-  if (ValidColumn(ColNr)) FColumnFormat[ColNr - 1] = Value.left(kMaxColFormatLength);
+  if (ValidColumn(ColNr)) FColumnFormat[ColNr - 1] = CutToLength(Value, kMaxColFormatLength);
 }
 
 TCheckMode TRLData::GetColCheckMode(int ColNr) const { return ValidColumn(ColNr) ? FColButMode[ColNr - 1] : cmNone; }

@@ -39,6 +39,8 @@ constexpr int kRowDisabledBitNr = 6;
 constexpr std::uint8_t kRowSelectedBit = 1u << kRowSelectedBitNr;
 constexpr std::uint8_t kRowDisabledBit = 1u << kRowDisabledBitNr;
 constexpr std::uint8_t kColSelectedBit = 0x80;
+// Longest value of a cell; a check column's mark comes on top.
+constexpr int kMaxCellValueLength = 255;
 constexpr int kMaxColNameLength = 50;
 constexpr int kMaxColFormatLength = 80;
 
@@ -112,6 +114,9 @@ class TRLData : public TComponent {
   void RemoveColumn(int c);
   void InsertRow(int r);
   void RemoveRow(int r);
+  // Removes displayed row r without committing a sort first: the other rows
+  // keep their stored order, so UnSort still restores it.
+  void RemoveRowKeepingOrder(int r);
   void RemoveEmptyRows();
   void CopyRow(int Source, int Target);
 

@@ -6,8 +6,11 @@
 
 namespace vyr {
 
+// Structure changes notify once the counts and column arrays are in step.
+
 void TRLData::InsertColumn(int c) {
   if (!ValidColumn(c)) return;
+  TStringArrayUpdate update(*FStrings);
   FStrings->InsertColumn(c);
   FColName.insert(FColName.begin() + (c - 1), QString());
   FColumnFormat.insert(FColumnFormat.begin() + (c - 1), QString());
@@ -17,6 +20,7 @@ void TRLData::InsertColumn(int c) {
 
 void TRLData::RemoveColumn(int c) {
   if (!ValidColumn(c)) return;
+  TStringArrayUpdate update(*FStrings);
   FStrings->CommitSorting();
   if (FNrOfCols >= 2) {
     FStrings->RemoveColumn(c);
@@ -26,9 +30,9 @@ void TRLData::RemoveColumn(int c) {
     --FNrOfCols;
     return;
   }
-  FStrings->BeginUpdate();
   for (int r = 0; r <= FNrOfRows; ++r) FStrings->SetString(c, r, QString());
-  FStrings->EndUpdate();
+  // The column stays in the table for a later one; it must not come back selected.
+  FStrings->SetColAttrib(c, 0);
   FColName.clear();
   FColumnFormat.clear();
   FColButMode.clear();
@@ -37,6 +41,7 @@ void TRLData::RemoveColumn(int c) {
 
 void TRLData::InsertRow(int r) {
   if (r < 1 || r > FNrOfRows) return;
+  TStringArrayUpdate update(*FStrings);
   FStrings->CommitSorting();
   FStrings->InsertRow(r);
   ++FNrOfRows;
@@ -44,11 +49,18 @@ void TRLData::InsertRow(int r) {
 
 void TRLData::RemoveRow(int r) {
   if (r < 1 || r > FNrOfRows) return;
+  TStringArrayUpdate update(*FStrings);
   FStrings->CommitSorting();
+  RemoveRowKeepingOrder(r);
+}
+
+void TRLData::RemoveRowKeepingOrder(int r) {
+  if (r < 1 || r > FNrOfRows) return;
   if (FNrOfRows < 2) {
     SetNrRows(0);
     return;
   }
+  TStringArrayUpdate update(*FStrings);
   FStrings->RemoveRow(r);
   --FNrOfRows;
 }
@@ -114,6 +126,7 @@ void TRLData::Assign(const TComponentBase* Source) {
     throw EVyrRLDataError(ComponentMessage(ComponentName(), QStringLiteral("not enough memory on heap")));
   }
   copy->OnChange = FStrings->OnChange;
+  copy->OnAttribChange = FStrings->OnAttribChange;
   copy->OnBeforeSortExchange = FStrings->OnBeforeSortExchange;
   copy->OnPercentDone = FStrings->OnPercentDone;
   FNrOfCols = cols;

@@ -45,32 +45,45 @@ void TReportListView::SetHeader(int ColNr, const QString& Value) {
   Repaint();
 }
 
+const TReportListView::TColumnSettings* TReportListView::Column(int ColNr) const {
+  return ColNr >= 1 && ColNr <= int(FColumns.size()) ? &FColumns[ColNr - 1] : nullptr;
+}
+
+TReportListView::TColumnSettings* TReportListView::Column(int ColNr) {
+  return ColNr >= 1 && ColNr <= int(FColumns.size()) ? &FColumns[ColNr - 1] : nullptr;
+}
+
 TAlignment TReportListView::ColumnAlignment(int ColNr) const {
-  return ColNr >= 1 && ColNr <= int(FColAlignment.size()) ? FColAlignment[ColNr - 1] : taLeftJustify;
+  const TColumnSettings* column = Column(ColNr);
+  return column ? column->Alignment : taLeftJustify;
 }
 
 void TReportListView::SetColumnAlignment(int ColNr, TAlignment Value) {
-  if (ColNr < 1 || ColNr > int(FColAlignment.size()) || FColAlignment[ColNr - 1] == Value) return;
-  FColAlignment[ColNr - 1] = Value;
+  TColumnSettings* column = Column(ColNr);
+  if (!column || column->Alignment == Value) return;
+  column->Alignment = Value;
   Changed();
   Repaint();
 }
 
 bool TReportListView::ColumnEditable(int ColNr) const {
-  return ColNr >= 1 && ColNr <= int(FColumnEditable.size()) && FColumnEditable[ColNr - 1];
+  const TColumnSettings* column = Column(ColNr);
+  return column && column->Editable;
 }
 
 void TReportListView::SetColumnEditable(int ColNr, bool Value) {
-  if (ColNr >= 1 && ColNr <= int(FColumnEditable.size())) FColumnEditable[ColNr - 1] = Value;
+  if (TColumnSettings* column = Column(ColNr)) column->Editable = Value;
 }
 
 bool TReportListView::ColumnIsPwd(int ColNr) const {
-  return ColNr >= 1 && ColNr <= int(FColumnIsPwd.size()) && FColumnIsPwd[ColNr - 1];
+  const TColumnSettings* column = Column(ColNr);
+  return column && column->IsPwd;
 }
 
 void TReportListView::SetColumnIsPwd(int ColNr, bool Value) {
-  if (ColNr < 1 || ColNr > int(FColumnIsPwd.size()) || FColumnIsPwd[ColNr - 1] == Value) return;
-  FColumnIsPwd[ColNr - 1] = Value;
+  TColumnSettings* column = Column(ColNr);
+  if (!column || column->IsPwd == Value) return;
+  column->IsPwd = Value;
   Changed();
   Repaint();
 }

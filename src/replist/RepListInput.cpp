@@ -32,7 +32,9 @@ void TReportListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
   const int d = DataColumnOf(cell.X);
   const TRect rect = CellRect(cell.X, cell.Y);
   if (cell.Y < CountHeadRows()) {
-    if (cell.Y == ColumnHeaderGridRow() && FSortEnabled && X - rect.Left > kBorderMargin &&
+    // The second press of a double click belongs to the double click (which
+    // may have just resized the columns under the pointer), never to a sort.
+    if (cell.Y == ColumnHeaderGridRow() && FSortEnabled && !(Shift & ssDouble) && X - rect.Left > kBorderMargin &&
         rect.Right - X > kBorderMargin)
       SortByHeaderClick(d);
     return;

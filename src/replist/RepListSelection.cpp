@@ -148,7 +148,8 @@ void TReportListView::SetRowSelectMode(int v) {
 void TReportListView::SetTopRow(int v) {
   const int h = CountHeadRows();
   const long long wanted = std::min<long long>(qint64{v} + h - 1, qint64{h} + NrOfRows() - 1);
-  TCustomGrid::SetTopRow(int(std::max<long long>(h, wanted)));
+  // The last data row may go to the top, with empty room below it.
+  PlaceTopRow(int(std::max<long long>(h, wanted)));
 }
 
 void TReportListView::SetLeftCol(int v) {

@@ -64,18 +64,11 @@ int TReportListView::InsertColumn(int c) {
     SetNrOfColumns(NrOfColumns() + 1);
     return NrOfColumns();
   }
-  const auto alignment = FColAlignment;
-  const auto editable = FColumnEditable;
-  const auto pwd = FColumnIsPwd;
+  auto columns = FColumns;
+  columns.insert(columns.begin() + (c - 1), TColumnSettings{});
   FRLData->InsertColumn(c);
+  FColumns = std::move(columns);
   SetNrOfColumns(NrOfColumns());
-  FColAlignment.assign(alignment.begin(), alignment.end());
-  FColAlignment.insert(FColAlignment.begin() + (c - 1), taLeftJustify);
-  FColumnEditable.assign(editable.begin(), editable.end());
-  FColumnEditable.insert(FColumnEditable.begin() + (c - 1), false);
-  FColumnIsPwd.assign(pwd.begin(), pwd.end());
-  FColumnIsPwd.insert(FColumnIsPwd.begin() + (c - 1), false);
-  ResizeColumnArrays(NrOfColumns());
   ChangedSetup();
   return c;
 }
@@ -86,8 +79,8 @@ void TReportListView::RemoveRow(int r) {
   const bool manyRows = NrOfRows() >= 2;
   {
     TRepListSuppress hold(*this);
-    // The store removes the displayed row r, also while sorted.
-    FRLData->RemoveRow(r);
+    // The store removes the displayed row r and leaves a sort uncommitted.
+    FRLData->RemoveRowKeepingOrder(r);
     UpdateGridRows();
   }
   if (manyRows) ChangedSetup();
@@ -98,17 +91,16 @@ void TReportListView::RemoveColumn(int c) {
   HideEditor();
   {
     TRepListSuppress hold(*this);
-    const bool last = NrOfColumns() == 1;
-    FColAlignment.erase(FColAlignment.begin() + (c - 1));
-    FColumnEditable.erase(FColumnEditable.begin() + (c - 1));
-    FColumnIsPwd.erase(FColumnIsPwd.begin() + (c - 1));
-    FRLData->RemoveColumn(c);
-    // The order keeps its sequence for the remaining columns.
+    // Settings and order are brought to the new count first, so that the
+    // store's notification finds them in step. The order keeps its
+    // sequence for the remaining columns.
+    FColumns.erase(FColumns.begin() + (c - 1));
     std::erase(FColOrder, c - 1);
     for (int& entry : FColOrder)
       if (entry > c - 1) --entry;
-    if (last) FColOrder.clear();
+    FRLData->RemoveColumn(c);
     ResizeColumnArrays(NrOfColumns());
+    if (FColOrder.size() != FColumns.size()) ResetColumnOrder();
     SetColCount(std::max(NrOfColumns(), 1));
   }
   ChangedSetup();
@@ -136,9 +128,7 @@ void TReportListView::Clear() {
   HideEditor();
   TRepListSuppress hold(*this);
   FRLData->Clear();
-  std::fill(FColAlignment.begin(), FColAlignment.end(), taLeftJustify);
-  std::fill(FColumnEditable.begin(), FColumnEditable.end(), false);
-  std::fill(FColumnIsPwd.begin(), FColumnIsPwd.end(), false);
+  std::fill(FColumns.begin(), FColumns.end(), TColumnSettings{});
   ResetColumnOrder();
 }
 
@@ -227,9 +217,7 @@ void TReportListView::Assign(const TComponentBase* Source) {
     TRepListSuppress hold(*this);
     FRLData->Assign(src->FRLData.get());
     try {
-      FColAlignment = src->FColAlignment;
-      FColumnEditable = src->FColumnEditable;
-      FColumnIsPwd = src->FColumnIsPwd;
+      FColumns = src->FColumns;
       FColOrder = src->FColOrder;
     } catch (const std::bad_alloc&) {
       throw EVyrRepListError(ComponentMessage(Name(), QStringLiteral("not enough memory on heap")));

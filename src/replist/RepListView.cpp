@@ -35,6 +35,9 @@ TReportListView::~TReportListView() = default;
 void TReportListView::ConnectStore() {
   TStringArray& strings = FRLData->Strings();
   strings.OnChange = [this](QObject*) { StringsHasChanged(); };
+  // Selected and disabled bits only repaint: their writers raise
+  // OnSelectedChange themselves, and OnChange stays for the data.
+  strings.OnAttribChange = [this](QObject*) { Repaint(); };
   const auto percent = [this](QObject*, int p) { Raise(OnPercentDone, this, p); };
   strings.OnPercentDone = percent;
   FRLData->OnPercentDone = percent;
@@ -47,6 +50,7 @@ void TReportListView::ConnectStore() {
 }
 
 void TReportListView::StringsHasChanged() {
+  FollowStoreColumns();
   Changed();
   Repaint();
 }
@@ -98,11 +102,14 @@ void TReportListView::ResetColumnOrder() {
   for (int i = 0; i < int(FColOrder.size()); ++i) FColOrder[i] = i;
 }
 
-void TReportListView::ResizeColumnArrays(int n) {
-  n = std::max(n, 0);
-  FColAlignment.resize(n, taLeftJustify);
-  FColumnEditable.resize(n, false);
-  FColumnIsPwd.resize(n, false);
+void TReportListView::ResizeColumnArrays(int n) { FColumns.resize(std::size_t(std::max(n, 0))); }
+
+void TReportListView::FollowStoreColumns() {
+  const std::size_t n = std::size_t(NrOfColumns());
+  if (FColumns.size() == n && FColOrder.size() == n) return;
+  ResizeColumnArrays(NrOfColumns());
+  ResetColumnOrder();
+  SetColCount(std::max(NrOfColumns(), 1));
 }
 
 int TReportListView::DataColumnOf(int col) const {

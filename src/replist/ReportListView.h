@@ -7,7 +7,8 @@
 // Painting: every setter repaints at once; SuppressPaint holds painting off
 // so that a batch of changes paints once when it is cleared. Changes of the
 // cells arrive through the string array's change notification, which
-// raises OnChange and repaints.
+// raises OnChange and repaints; changes of the selected and disabled bits
+// repaint and raise OnSelectedChange, not OnChange.
 //
 // Selection lives in the store's attribute bytes (row bit 0x80 selected,
 // 0x40 disabled; column bit 0x80 selected) and travels with the rows when
@@ -161,7 +162,7 @@ class TReportListView : public TCustomDrawGrid {
   QString DataID() const { return FRLData->DataID; }
   void SetDataID(const QString& v) { FRLData->DataID = v; }
 
-  // --- Sorting (RepListSort.cpp)
+  // --- Sorting (RepListStructure.cpp)
   int LastSortColumn() const { return FRLData->LastSortColumn(); }
   bool LastSortOrder() const { return FRLData->LastSortOrder(); }
   int SecondarySortColumn() const { return FRLData->LastSortColumnSec(); }
@@ -295,7 +296,7 @@ class TReportListView : public TCustomDrawGrid {
   // Clearing it repaints at once.
   void SetSuppressPaint(bool v);
 
-  // --- Column widths (RepListWidths.cpp)
+  // --- Column widths (RepListColumns.cpp)
   int DetermineMaxColWidth(int ColNr, bool IncludeHeader);
   void AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth = INT_MAX);
   void ExpandColWidth(int ColIx, int RightMargin);
@@ -385,6 +386,9 @@ class TReportListView : public TCustomDrawGrid {
   void SetHeaderHeights();
   void ResetColumnOrder();
   void ResizeColumnArrays(int n);
+  // After the store's column count changed behind the view's back (through
+  // Data()), the per-column settings and the order take its count.
+  void FollowStoreColumns();
   // Data column (1-based) of grid column col.
   int DataColumnOf(int col) const;
   // Grid column that shows data column d (1-based); -1 if none.
@@ -420,12 +424,19 @@ class TReportListView : public TCustomDrawGrid {
 
   bool FAutoAdvance = false;
   int FLastMousePosX = 0, FLastMousePosY = 0;
-  std::vector<TAlignment> FColAlignment;
+  // What the view keeps per data column beside the store's name, format
+  // and check mode.
+  struct TColumnSettings {
+    TAlignment Alignment = taLeftJustify;
+    bool Editable = false;
+    bool IsPwd = false;
+  };
+  const TColumnSettings* Column(int ColNr) const;
+  TColumnSettings* Column(int ColNr);
+  std::vector<TColumnSettings> FColumns;  // data column c at c - 1
+  std::vector<int> FColOrder;             // grid column -> data column - 1
   TAlignment FHeaderAlignment = taCenter;
   QString FEmptyMsg;
-  std::vector<bool> FColumnEditable;
-  std::vector<bool> FColumnIsPwd;
-  std::vector<int> FColOrder;
   bool FComHdVis = false;
   TColor FComHdColor = clBtnFace, FComHdTxtColor = clBlack;
   int FComHdHgt = 20;

@@ -78,16 +78,38 @@ TEST(StringArrayCells, OutOfRangeIsIgnoredAndReadsEmpty) {
   EXPECT_EQ(a.GetSortOrder(3), 0);
 }
 
-TEST(StringArrayCells, CutsAt255WithoutSplittingASurrogatePair) {
+TEST(StringArrayCells, CutsAt256WithoutSplittingASurrogatePair) {
   TStringArray a;
   a.Resize(1, 1);
   a.SetString(1, 1, QString(300, 'x'));
-  EXPECT_EQ(a.GetString(1, 1), QString(255, 'x'));
+  EXPECT_EQ(a.GetString(1, 1), QString(256, 'x'));
   const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E");  // two UTF-16 units
-  a.SetString(1, 1, QString(254, 'a') + clef);
-  EXPECT_EQ(a.GetString(1, 1), QString(254, 'a'));
-  a.SetString(1, 1, QString(253, 'a') + clef + "b");
-  EXPECT_EQ(a.GetString(1, 1), QString(253, 'a') + clef);
+  a.SetString(1, 1, QString(255, 'a') + clef);
+  EXPECT_EQ(a.GetString(1, 1), QString(255, 'a'));
+  a.SetString(1, 1, QString(254, 'a') + clef + "b");
+  EXPECT_EQ(a.GetString(1, 1), QString(254, 'a') + clef);
+}
+
+TEST(StringArrayCells, ClearingOneCellKeepsTheOthersOfItsRow) {
+  // Clearing a cell passes an empty text, which has no data pointer; the
+  // row must neither copy from it nor lose its neighbours.
+  for (const bool grow : {false, true}) {
+    TStringArray a;
+    a.Resize(3, 1);
+    a.SetString(1, 1, "left");
+    a.SetString(2, 1, "middle");
+    a.SetString(3, 1, "right");
+    if (grow) a.SetString(1, 1, QString(200, 'w'));  // no spare room left in the block
+    a.SetString(2, 1, QString());
+    EXPECT_EQ(a.GetString(2, 1), "");
+    EXPECT_EQ(a.GetString(3, 1), "right");
+    EXPECT_EQ(a.GetString(1, 1), grow ? QString(200, 'w') : QStringLiteral("left"));
+    a.SetString(1, 1, QString());
+    a.SetString(3, 1, QString());
+    EXPECT_EQ(a.GetString(3, 1), "");
+    a.RemoveColumn(2);
+    EXPECT_EQ(a.GetString(1, 1), "");
+  }
 }
 
 TEST(StringArrayCells, EditsOfNeighbouringCellsDoNotDisturbEachOther) {

@@ -21,7 +21,8 @@ TEST(Strff, RoundsHalvesToEven) {
 
 TEST(Strff, ClampsWidthAndDecimals) {
   EXPECT_EQ(strff(1.5, -4, -3), "2");
-  EXPECT_EQ(strff(1, 1, 99), "1.00000000000000000000");
+  EXPECT_EQ(strff(1, 1, 99), "1." + QString(99, u'0'));
+  EXPECT_EQ(strff(1, 1, 400), "1." + QString(kMaxStrffDecimals, u'0'));
   EXPECT_EQ(strff(1, 100000, 0).size(), 255);
 }
 

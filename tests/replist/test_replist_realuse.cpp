@@ -53,3 +53,61 @@ TEST(RepListRealUse, SettersWhileLoadingStoreAndLoadedPaints) {
   EXPECT_EQ(v.RowSelectMode(), 2);
   EXPECT_EQ(v.Canvas().Pixels(CellOf(v, 1, 1).Right - 3, CellOf(v, 1, 1).Top + 3), 0x00FF00u);
 }
+
+TEST(RepListRealUse, DoubleClickOnAHeaderBorderSizesTheColumnAndNeverSorts) {
+  TReportListView v;
+  Prepare(v, 3);
+  v.SetElem(1, 2, "a much longer text than the column is wide");
+  v.SetColWidths(1, 40);
+  v.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+  const TRect header = CellOf(v, 0, 0);
+  const QPoint border(header.Right - 1, 10);
+  QTest::mouseMove(&v, border);
+  QTest::mouseDClick(&v, Qt::LeftButton, Qt::NoModifier, border);
+  EXPECT_EQ(v.ColWidths(1), v.DetermineMaxColWidth(1, true));
+  EXPECT_GT(v.ColWidths(1), 150);
+  // The column under the pointer is now column 1's middle: still no sort.
+  EXPECT_EQ(v.LastSortColumn(), -1);
+  EXPECT_EQ(v.Elem(1, 1), "r1");
+}
+
+TEST(RepListRealUse, ChangingTheFixedColumnShowsTheFirstScrollableColumn) {
+  TReportListView v;
+  Prepare(v, 3);
+  v.SetBounds(0, 0, 150, 120);  // narrower than the five columns
+  v.SetFixedFirstColumn(true);
+  EXPECT_EQ(v.LeftCol(), 2);
+  v.SetLeftCol(4);
+  EXPECT_EQ(v.LeftCol(), 4);
+  v.SetFixedFirstColumn(false);
+  EXPECT_EQ(v.LeftCol(), 1);
+  v.SetLeftCol(3);
+  v.SetNrOfColumns(6);
+  EXPECT_EQ(v.LeftCol(), 1);
+}
+
+TEST(RepListRealUse, SelectionChangesAreNotDataChanges) {
+  TReportListView v;
+  Prepare(v, 5);
+  v.SetRowSelectMode(2);
+  int changes = 0, selections = 0;
+  v.OnChange = [&](TObject*) { ++changes; };
+  v.OnSelectedChange = [&](TObject*) { ++selections; };
+  ClickRow(v, 2);
+  ClickRow(v, 4, ssShift);
+  ClickRow(v, 5, ssCtrl);
+  v.SetRowSelected(1, true);
+  v.SetRowEnabled(3, false);
+  v.SetColumnSelected(2, true);
+  v.SelectAllRows();
+  v.DisableAllRows();
+  v.EnableAllRows();
+  quint16 down = VK_DOWN;
+  v.KeyDown(down, 0);
+  v.SetRowSelectMode(1);
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(selections, 11);
+  v.SetElem(1, 1, "new value");
+  EXPECT_EQ(changes, 1);
+}

@@ -240,8 +240,9 @@ TEST(RepListScroll, TopRowAndLeftColInDataNumbering) {
   Prepare(v, 10);
   v.SetBounds(0, 0, 200, 80);
   v.SetTopRow(1000);
-  EXPECT_GT(v.TopRow(), 1);
-  EXPECT_LE(v.TopRow(), 10);
+  EXPECT_EQ(v.TopRow(), 10);
+  v.SetTopRow(6);
+  EXPECT_EQ(v.TopRow(), 6);
   v.SetTopRow(-4);
   EXPECT_EQ(v.TopRow(), 1);
   v.SetFixedFirstColumn(true);
@@ -434,4 +435,58 @@ TEST(RepListLook, FixedColorAndColumnDragsAreSetupChanges) {
   v.MouseDown(mbLeft, 0, border + 20, y);
   v.MouseUp(mbLeft, 0, border + 20, y);  // a click on the border sizes nothing
   EXPECT_EQ(setups, 2);
+}
+
+TEST(RepListStructure, RemoveRowLeavesTheSortUncommitted) {
+  TReportListView v;
+  Prepare(v, 5);
+  v.Sort(1, -1, false);  // r5 r4 r3 r2 r1
+  v.RemoveRow(2);        // r4
+  EXPECT_EQ(v.Elem(1, 2), "r3");
+  v.UnSort();
+  ASSERT_EQ(v.NrOfRows(), 4);
+  const char* const stored[] = {"r1", "r2", "r3", "r5"};
+  for (int r = 1; r <= 4; ++r) EXPECT_EQ(v.Elem(1, r), stored[r - 1]) << r;
+  v.Sort(1, -1, false);
+  v.RemoveEmptyRows();  // nothing empty: the sort stays as it is
+  v.UnSort();
+  EXPECT_EQ(v.Elem(1, 4), "r5");
+}
+
+TEST(RepListStructure, ColumnSettingsFollowTheStoreWhateverChangesIt) {
+  TReportListView v;
+  Prepare(v, 3);
+  v.SetColumnAlignment(5, taRightJustify);
+  v.Data().InsertColumn(2);  // behind the view's back
+  EXPECT_EQ(v.ColCount(), 6);
+  v.RemoveColumn(6);
+  v.InsertColumn(6);
+  v.RemoveColumn(1);
+  EXPECT_EQ(v.NrOfColumns(), 5);
+  TRLData other;
+  other.SetNrCols(9);
+  other.SetNrRows(2);
+  v.Data().Assign(&other);
+  EXPECT_EQ(v.ColCount(), 9);
+  for (int c = 9; c >= 1; --c) v.RemoveColumn(c);
+  EXPECT_EQ(v.NrOfColumns(), 0);
+  v.InsertColumn(1);
+  v.SetColumnAlignment(1, taCenter);
+  EXPECT_EQ(v.ColumnAlignment(1), taCenter);
+  for (int d = 1; d <= v.NrOfColumns(); ++d) EXPECT_GE(v.ColumnOrder(d), 1);
+  v.Paint();
+}
+
+TEST(RepListStructure, ARemovedColumnDoesNotComeBackSelected) {
+  TReportListView v;
+  Prepare(v, 2);
+  v.SetNrOfColumns(1);
+  v.SetColumnSelected(1, true);
+  v.RemoveColumn(1);
+  v.SetNrOfColumns(2);
+  EXPECT_FALSE(v.ColumnSelected(1));
+  v.SetColumnSelected(2, true);
+  v.RemoveColumn(2);
+  v.InsertColumn(2);
+  EXPECT_FALSE(v.ColumnSelected(2));
 }

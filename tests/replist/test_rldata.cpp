@@ -155,6 +155,41 @@ TEST(RLDataCells, LongTextsAreCut) {
   EXPECT_EQ(d.GetColumnFormat(1).size(), 80);
 }
 
+TEST(RLDataCells, CutsNeverSplitASurrogatePair) {
+  TRLData d;
+  d.SetNrRows(1);
+  const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E");  // two UTF-16 units
+  d.SetColName(1, QString(49, u'n') + clef);
+  EXPECT_EQ(d.GetColName(1), QString(49, u'n'));
+  d.SetColumnFormat(1, QString(79, u'f') + clef);
+  EXPECT_EQ(d.GetColumnFormat(1), QString(79, u'f'));
+  d.SetElem(1, 1, QString(254, u'a') + clef);
+  EXPECT_EQ(d.GetElem(1, 1), QString(254, u'a'));
+}
+
+TEST(RLDataCells, TheCheckMarkNeverCutsAFullText) {
+  TRLData d;
+  d.SetNrCols(2);
+  d.SetNrRows(2);
+  const QString full(255, u'v');
+  d.SetElem(1, 1, full);
+  d.SetElem(2, 1, QString(300, u'w'));
+  for (const TCheckMode mode : {cmBox, cmRadio}) {
+    d.SetColCheckMode(1, mode);
+    EXPECT_EQ(d.GetElem(1, 1), full);
+    d.SetElemChecked(1, 1, true);
+    EXPECT_TRUE(d.GetElemChecked(1, 1));
+    EXPECT_EQ(d.GetElem(1, 1), full);
+    d.SetColCheckMode(1, cmNone);
+    EXPECT_EQ(d.GetElem(1, 1), full);
+  }
+  // A value written into a check column is cut at the same length as anywhere.
+  d.SetColCheckMode(2, cmBox);
+  EXPECT_EQ(d.GetElem(2, 1), QString(255, u'w'));
+  d.SetElem(2, 2, QString(300, u'x'));
+  EXPECT_EQ(d.GetElem(2, 2), QString(255, u'x'));
+}
+
 TEST(RLDataColumns, ColumnIndexScansFromTheLastColumn) {
   TRLData d;
   d.SetNrCols(3);
@@ -214,6 +249,7 @@ TEST(RLDataDefaults, SizesReadFromFormatsAreBounded) {
   EXPECT_EQ(FormatDefaultValue("[i][50]rix999999999", 5).size(), kMaxFormatDigits);
   EXPECT_EQ(FormatDefaultValue("[s][50]$pwd$2000000000", 1).size(), kMaxFormatDigits);
   EXPECT_EQ(FormatDefaultValue("[s][50]$pwd$8", 1).size(), 8);
+  EXPECT_EQ(FormatDefaultValue("[f][50]rix30", 3), "3." + QString(30, u'0'));  // more decimals than a double holds
   EXPECT_EQ(FormatDefaultValue("[i][50]rix-7", 12), "2");  // negative counts as 0, that is one digit
   EXPECT_EQ(FormatDefaultValue("[s]", 1), "");
   EXPECT_EQ(FormatDefaultValue("no brackets", 1), "");
