@@ -68,7 +68,8 @@ QString InFormatText(double value, const TInTextStyle& style) {
     case itHex: return HexDigits(Low32Bits(value), 8);
     case itOct: return OctDigits(Low32Bits(value), 11);
     case itBin: return BinDigits(Low32Bits(value), 32);
-    default: return FormatFloatField(1, 0, value);
+    // Rounded first: a value that rounds to zero from below shows "0", not "-0".
+    default: return FormatFloatField(1, 0, std::nearbyint(value));
   }
 }
 

@@ -6,6 +6,11 @@
 // The number lives only as text (the input buffer) in one of eight input
 // formats; Value and IntegerValue convert it on demand. Every key is checked
 // against the format and undone when it would leave the buffer invalid.
+// After every key the selection is empty and inside the buffer: one left
+// past the end of a shortened buffer moves back to its end. In itFixPoint a
+// caret among the decimals instead selects the character right of it, so
+// that the next digit overwrites it; at the end of the buffer there is
+// nothing right of the caret and nothing is selected.
 // Values outside RangeLow..RangeHigh show in the warning colours.
 //
 // A window that wants to see the field's keys first installs a Qt event
@@ -198,7 +203,9 @@ class TNumIO2 : public TCustomControl {
   // --- Behaviour ---
   bool HideSelection() const { return FHideSel; }
   void SetHideSelection(bool value);
-  // True stops the caret timer and hides the caret; false restarts it.
+  // True stops the caret timer and hides the caret; false restarts it. A
+  // read-only field takes no key but Ctrl+C and ignores the spin buttons and
+  // the gauge; the mouse still places the caret and selects.
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool value);
   // The height follows the font at every paint.

@@ -119,6 +119,23 @@ TEST_F(NumIO2Model, IntegerAndDynamicFormats) {
   EXPECT_EQ(field.Text(), QStringLiteral("15"));
 }
 
+TEST_F(NumIO2Model, IntegerFormatsShowNoNegativeZero) {
+  for (TInFormat format : {itInt, itDynamic}) {
+    SCOPED_TRACE(int(format));
+    field.SetInputFormat(format);
+    field.SetValue(-0.3);
+    EXPECT_EQ(field.Text(), QStringLiteral("0"));
+    field.SetValue(-0.5);  // halves to even
+    EXPECT_EQ(field.Text(), QStringLiteral("0"));
+    field.SetValue(-0.0);
+    EXPECT_EQ(field.Text(), QStringLiteral("0"));
+    field.SetValue(-0.6);
+    EXPECT_EQ(field.Text(), QStringLiteral("-1"));
+    field.SetValue(-1.5);
+    EXPECT_EQ(field.Text(), QStringLiteral("-2"));
+  }
+}
+
 TEST_F(NumIO2Model, ChangingTheFormatRendersTheValueAgain) {
   field.SetValue(12.5);
   field.SetInputFormat(itInt);

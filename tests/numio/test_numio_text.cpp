@@ -26,6 +26,8 @@ TEST(InFormatText, WritesNegativeAndHugeValues) {
   EXPECT_EQ(InFormatText(4294967296.0 + 26, Style(itHex)), QStringLiteral("0000001A"));
   EXPECT_EQ(InFormatText(1e300, Style(itBin)), QString(32, u'0'));
   EXPECT_EQ(InFormatText(1e20, Style(itInt)), QStringLiteral("100000000000000000000"));
+  EXPECT_EQ(InFormatText(-0.49, Style(itDynamic)), QStringLiteral("0"));
+  EXPECT_EQ(InFormatText(-0.5, Style(itInt)), QStringLiteral("0"));
 }
 
 TEST(InFormatText, SystemSeparatorIsPointOrComma) {
