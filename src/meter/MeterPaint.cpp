@@ -103,10 +103,14 @@ void TMeter::PaintBackground(TCanvas& c) {
   const int bw = FBackground.Width(), bh = FBackground.Height();
   switch (FBkgndFillMode) {
     case bfStretch: c.StretchDraw({0, 0, w, h}, FBackground); break;
-    case bfTile:
-      for (int x = 0; x < w; x += bw)
-        for (int y = 0; y < h; y += bh) c.Draw(x, y, FBackground);
+    case bfTile: {
+      // One row of tiles first, then that row once per row of tiles: the
+      // cost stays near one fill of the dial even for the smallest tile.
+      TBitmap row(w, bh);
+      for (int x = 0; x < w; x += bw) row.Canvas().Draw(x, 0, FBackground);
+      for (int y = 0; y < h; y += bh) c.Draw(0, y, row);
       break;
+    }
     default:
       c.Rectangle(0, 0, w, h);
       c.Draw(0, 0, FBackground);

@@ -1,5 +1,7 @@
-// The meter's needles: the secondary one first, then the primary one on top
-// unless an OnBeforeDrawNeedle handler drew a needle of its own.
+// The meter's needles: the secondary one first while it is visible, then the
+// primary one on top unless an OnBeforeDrawNeedle handler drew a needle of
+// its own. The primary needle's Visible only decides whether its value
+// writes raise events and alarms; the needle itself is always drawn.
 #include <algorithm>
 
 #include "meter/MeterNeedle.h"
@@ -12,7 +14,7 @@ void TMeter::PaintNeedles(TCanvas& c, const TDialGeometry& dial) {
   if (FNeedleSec.Visible()) PaintNeedle(c, dial, FNeedleSec, FValueSec);
   bool needleDrawn = false;
   Raise(OnBeforeDrawNeedle, this, c, needleDrawn);
-  if (!needleDrawn && FNeedle.Visible()) PaintNeedle(c, dial, FNeedle, FValue);
+  if (!needleDrawn) PaintNeedle(c, dial, FNeedle, FValue);
 }
 
 void TMeter::PaintNeedle(TCanvas& c, const TDialGeometry& dial, const TNeedleLayout& layout, double value) {

@@ -136,6 +136,8 @@ void TMeter::Assign(const TComponentBase* Source) {
   if (source == this) return;
   const bool wasLoading = IsLoading();
   BeginLoading();
+  // The scale kind first: it decides which limits the writes below accept.
+  FLogarithmic = source->FLogarithmic;
   const QMetaObject& meta = staticMetaObject;
   for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
     const QMetaProperty property = meta.property(i);

@@ -45,9 +45,11 @@ std::vector<TScaleMark> DecadeMarks(const TScaleRange& r) {
 
 }  // namespace
 
+bool TScaleRange::UsesLog() const { return Logarithmic && Min > 0 && Max > 0 && std::log(Min) < std::log(Max); }
+
 double TScaleRange::Fraction(double v) const {
   if (UsesLog() && v > 0) return (std::log(v) - std::log(Min)) / (std::log(Max) - std::log(Min));
-  return (v - Min) / (Max - Min);
+  return Max == Min ? 0 : (v - Min) / (Max - Min);
 }
 
 double TScaleRange::ValueAt(double fraction) const {

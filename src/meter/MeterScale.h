@@ -14,11 +14,12 @@ struct TScaleRange {
   double Max = 1.0;
   bool Logarithmic = false;
 
-  // True when values are placed logarithmically: the flag is set and both
-  // limits are positive.
-  bool UsesLog() const { return Logarithmic && Min > 0 && Max > 0; }
+  // True when values are placed logarithmically: the flag is set, both
+  // limits are positive and their logarithms differ (limits closer than that
+  // place every value alike on both scales).
+  bool UsesLog() const;
   // Where v lies between the minimum (0) and the maximum (1); logarithmic
-  // only when v is positive as well.
+  // only when v is positive as well. An empty range gives 0.
   double Fraction(double v) const;
   // The value at a fraction of the scale (the inverse of Fraction).
   double ValueAt(double fraction) const;

@@ -90,7 +90,10 @@ void TMeter::SetMeterMaxValue(double value) {
   FollowRange();
 }
 
+// A limit at or below kLogMinimum ends a logarithmic scale, as it would
+// refuse to start one.
 void TMeter::FollowRange() {
+  if (!LimitsAllowLog()) FLogarithmic = false;
   ClampIntoRange();
   UpdateAlarms();
   Repaint();
@@ -120,9 +123,11 @@ void TMeter::SetLogarithmic(bool value) {
     return;
   }
   if (value == FLogarithmic) return;
-  FLogarithmic = value && FMinValue > kLogMinimum && FMaxValue > kLogMinimum;
+  FLogarithmic = value && LimitsAllowLog();
   Repaint();
 }
+
+bool TMeter::LimitsAllowLog() const { return FMinValue > kLogMinimum && FMaxValue > kLogMinimum; }
 
 void TMeter::ClampIntoRange() {
   const TScaleRange range = Range();
@@ -136,7 +141,7 @@ void TMeter::NormalizeModel() {
   FMinValue = ClampLimit(FMinValue);
   FMaxValue = ClampLimit(FMaxValue);
   if (!(FMinValue < FMaxValue)) FMaxValue = OneAbove(FMinValue);
-  if (!(FMinValue > kLogMinimum && FMaxValue > kLogMinimum)) FLogarithmic = false;
+  if (!LimitsAllowLog()) FLogarithmic = false;
   ClampIntoRange();
   if (FThresholdLow > FThresholdHigh) FThresholdHigh = FThresholdLow;
   UpdateAlarms();

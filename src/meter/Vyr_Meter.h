@@ -117,7 +117,8 @@ class TMeter : public TGraphicControl {
   double ThresholdHigh() const { return FThresholdHigh; }
   void SetThresholdHigh(double value);
 
-  // Stays false while either limit is at or below kLogMinimum.
+  // Stays false while either limit is at or below kLogMinimum; a limit
+  // write that puts a limit there turns it off.
   bool Logarithmic() const { return FLogarithmic; }
   void SetLogarithmic(bool value);
 
@@ -204,7 +205,9 @@ class TMeter : public TGraphicControl {
   void SetFrameStyle(TFrameStyle value);
 
   // The meter's own needle layouts; writing copies every property of the
-  // given layout and repaints.
+  // given layout and repaints. The primary needle is drawn whatever its
+  // Visible says; Visible decides whether its value writes raise events and
+  // light the lamps. The secondary needle is drawn only while visible.
   TNeedleLayout& NeedleLayout() { return FNeedle; }
   const TNeedleLayout& NeedleLayout() const { return FNeedle; }
   void SetNeedleLayout(const TNeedleLayout& layout);
@@ -278,8 +281,10 @@ class TMeter : public TGraphicControl {
   // only stores while loading; true when the value differs and the write
   // goes on.
   bool BeginWrite(double& field, double value);
-  // After a limit write: values and thresholds into the range, alarms, paint.
+  // After a limit write: the logarithmic flag, values and thresholds into
+  // the range, alarms, paint.
   void FollowRange();
+  bool LimitsAllowLog() const;
   void ClampIntoRange();
   // Restores every rule of the model after a stored form was read.
   void NormalizeModel();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "meter/MeterGeometry.h"
 #include "meter/MeterNeedle.h"
@@ -146,4 +147,36 @@ TEST(MeterNeedleOutline, HalfLengthNeedlePointingRight) {
   layout.SetPercentNeedleLength(50);  // 85.5 pixels
   TNeedlePolygon p = NeedlePolygon(layout, 0, Dial(mlCirc90));
   EXPECT_EQ(p[1], (TPoint{234, 191}));  // 148 + 85.5, halves to even
+}
+
+// Ranges one double wide, or with limits so close that their logarithms
+// coincide, still map every value to an angle on the scale.
+TEST(MeterMapping, NarrowestRangesGiveFiniteAngles) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const TDialGeometry g = Dial(mlCirc90);
+  const TScaleRange ranges[] = {
+      {1e15, 1e15 + 0.125, false},
+      {1e15, 1e15 + 0.125, true},
+      {1, std::nextafter(1.0, 2.0), true},
+      {1e300, std::nextafter(1e300, kInf), true},
+      {1e300, std::nextafter(1e300, kInf), false},
+      {2e-100, std::nextafter(2e-100, 1.0), true},
+      {0, std::numeric_limits<double>::denorm_min(), false},
+      {-std::numeric_limits<double>::denorm_min(), 0, false},
+  };
+  for (const TScaleRange& r : ranges) {
+    SCOPED_TRACE(testing::Message() << r.Min << " " << r.Logarithmic);
+    EXPECT_EQ(NeedleAngle(g, r, r.Min), 135);
+    EXPECT_EQ(NeedleAngle(g, r, r.Max), 225);
+    EXPECT_EQ(DrawingAngle(g, r, r.Min), 135);
+    EXPECT_EQ(DrawingAngle(g, r, r.Max), 45);
+    for (double v : {-kInf, -1e300, 0.0, 1e300, kInf}) {
+      const double needle = NeedleAngle(g, r, v);
+      EXPECT_TRUE(needle >= 135 && needle <= 225) << v << " " << needle;
+    }
+    EXPECT_EQ(ValueToPixel(g, r, r.Max, 100), (TPoint{272, 67}));  // 175 * 0.7071 right of and above the pivot
+  }
+  // An empty range puts everything at the minimum.
+  EXPECT_EQ(NeedleAngle(g, {5, 5, false}, 7), 135);
+  EXPECT_EQ(NeedleAngle(g, {5, 5, true}, 7), 135);
 }

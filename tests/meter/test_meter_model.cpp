@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "MeterEvents.h"
 #include "meter/Vyr_Meter.h"
@@ -255,6 +256,30 @@ TEST(MeterLogarithmic, NeedsPositiveLimits) {
   EXPECT_EQ(m.MeterMaxValue(), 0.5);
 }
 
+// A limit written at the logarithmic floor, or pushed below it by a maximum
+// write, leaves limits no logarithmic scale accepts: the scale turns linear.
+TEST(MeterLogarithmic, ALimitAtTheFloorEndsTheLogarithmicScale) {
+  TMeter m;
+  m.SetMeterMaxValue(1000);
+  m.SetMeterMinValue(1);
+  m.SetLogarithmic(true);
+  m.Paint();
+  const int paints = m.PaintCount();
+  m.SetMeterMinValue(kLogMinimum);
+  EXPECT_EQ(m.MeterMinValue(), kLogMinimum);
+  EXPECT_FALSE(m.Logarithmic());
+  EXPECT_EQ(m.PaintCount(), paints + 1);
+  m.SetLogarithmic(true);  // and cannot be turned back on
+  EXPECT_FALSE(m.Logarithmic());
+
+  m.SetMeterMinValue(1e-99);
+  m.SetLogarithmic(true);
+  ASSERT_TRUE(m.Logarithmic());
+  m.SetMeterMaxValue(5e-100);  // the minimum becomes a tenth of it, below the floor
+  EXPECT_DOUBLE_EQ(m.MeterMinValue(), 5e-101);
+  EXPECT_FALSE(m.Logarithmic());
+}
+
 TEST(MeterGeometryFollowsTheControl, SizeLayoutAndRims) {
   TMeter m;
   m.SetMeterLayout(mlCirc300);
@@ -361,6 +386,32 @@ TEST(MeterAssign, CopiesThePublishedPropertiesNotTheEvents) {
   EXPECT_EQ(third.Caption(), QStringLiteral("kPa"));
   TControl plain;
   EXPECT_THROW(plain.Assign(&source), EConvertError);
+}
+
+// The copy takes the source's scale kind before its limits, so that the
+// limits a logarithmic copy would refuse arrive unchanged.
+TEST(MeterAssign, CopiesTheRangeBetweenLinearAndLogarithmicMeters) {
+  auto state = [](const TMeter& m) {
+    return std::tuple(m.Logarithmic(), m.MeterMinValue(), m.MeterMaxValue(), m.Value(), m.ThresholdLow(),
+                      m.ThresholdHigh());
+  };
+  TMeter linear;
+  linear.SetValue(0.25);
+  linear.SetThresholdHigh(0.75);
+  TMeter logarithmic;
+  logarithmic.SetMeterMaxValue(1000);
+  logarithmic.SetMeterMinValue(2);
+  logarithmic.SetLogarithmic(true);
+  logarithmic.SetValue(20);
+  logarithmic.SetThresholdHigh(500);
+
+  TMeter copy;
+  copy.Assign(&logarithmic);
+  ASSERT_TRUE(copy.Logarithmic());
+  copy.Assign(&linear);  // linear into logarithmic
+  EXPECT_EQ(state(copy), std::tuple(false, 0.0, 1.0, 0.25, 0.0, 0.75));
+  copy.Assign(&logarithmic);  // logarithmic into linear
+  EXPECT_EQ(state(copy), std::tuple(true, 2.0, 1000.0, 20.0, 2.0, 500.0));
 }
 
 TEST(MeterNeedleLayouts, WritingALayoutCopiesItIntoTheMetersOwn) {

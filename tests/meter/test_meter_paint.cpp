@@ -139,6 +139,36 @@ TEST(MeterPaint, ShadowLiesLeftOfTheNeedle) {
   EXPECT_EQ(At(m, 148, 30), kBody);  // the needle lies over its shadow
 }
 
+TEST(MeterPaint, PrimaryNeedleIsDrawnWhateverItsVisibleSays) {
+  TMeter m;
+  m.SetValue(0.5);
+  m.NeedleLayout().SetVisible(false);
+  EXPECT_EQ(At(m, 148, 20), clBlack);
+  EXPECT_EQ(At(m, 148, 30), kBody);
+  m.SetValue(1);
+  EXPECT_EQ(At(m, 148, 30), clWhite);
+  EXPECT_EQ(At(m, 262, 77), kBody);  // inside its head, pointing at the maximum
+  EXPECT_FALSE(m.HighAlarm());        // but a hidden needle raises no alarm
+}
+
+// Limits one double apart whose logarithms coincide: the needle still
+// points along the scale, here at the maximum.
+TEST(MeterPaint, NeedleOnTheNarrowestLogarithmicRange) {
+  TMeter m;
+  m.SetMeterMaxValue(1e15 + 0.125);
+  m.SetMeterMinValue(1e15);
+  m.SetLogarithmic(true);
+  ASSERT_TRUE(m.Logarithmic());
+  m.SetValue(2e15);
+  EXPECT_EQ(m.Value(), 1e15 + 0.125);
+  EXPECT_EQ(m.CalcNeedleAngle(m.Value()), 225);
+  EXPECT_EQ(At(m, 262, 77), kBody);
+  m.SetValue(1e15);
+  EXPECT_EQ(m.CalcNeedleAngle(m.Value()), 135);
+  EXPECT_EQ(At(m, 262, 77), clWhite);
+  EXPECT_EQ(At(m, 34, 77), kBody);  // the mirror image at the minimum
+}
+
 TEST(MeterPaint, SecondaryNeedleWhenVisible) {
   constexpr TColor kMint = 0x80FF00;
   TMeter m;
@@ -286,7 +316,11 @@ TEST(MeterPaint, EveryLayoutAndExtremeRangesPaint) {
   EXPECT_TRUE(m.Logarithmic());
   m.SetMeterMaxValue(1e-99);  // 1e-99 - 1 is not positive: the minimum becomes 1e-100
   EXPECT_DOUBLE_EQ(m.MeterMinValue(), 1e-100);
-  m.SetMeterMaxValue(kMeterRangeLimit);  // more than 400 decades
+  EXPECT_FALSE(m.Logarithmic());  // which ends the logarithmic scale
+  m.SetMeterMaxValue(kMeterRangeLimit);
+  m.SetMeterMinValue(1e-99);
+  m.SetLogarithmic(true);  // more than 400 decades
+  EXPECT_TRUE(m.Logarithmic());
   m.SetLogarithmic(false);
   m.SetMeterMinValue(0);
   m.SetMeterMaxValue(std::numeric_limits<double>::denorm_min());  // too narrow to divide

@@ -150,6 +150,31 @@ TEST_F(MeterPictures, BackgroundTiled) {
   EXPECT_EQ(At(250, 150), clRed);
 }
 
+// The dial layer as the needle handler sees it, with the scale hidden, is
+// the background alone: tile pixel (x mod width, y mod height) everywhere,
+// the last column and row of tiles cut by the edges.
+TEST_F(MeterPictures, TilesRepeatThePictureOverTheWholeDial) {
+  const BmpPicture one{1, 1, 24, {}, {0x123456}};
+  const BmpPicture six{3, 2, 24, {}, {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0x808000}};
+  meter.SetBounds(0, 0, 298, 209);
+  meter.SetScaleVisible(false);
+  meter.SetBkgndFillMode(bfTile);
+  for (const BmpPicture& tile : {one, six}) {
+    SCOPED_TRACE(tile.width);
+    meter.SetBackGroundImg(Bmp(QStringLiteral("tile%1.bmp").arg(tile.width), tile));
+    int checked = 0, wrong = 0;
+    meter.OnBeforeDrawNeedle = [&](TObject*, TCanvas& c, bool& drawn) {
+      for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x, ++checked)
+          if (c.Pixels(x, y) != tile.pixels[size_t((y % tile.height) * tile.width + x % tile.width)]) ++wrong;
+      drawn = true;
+    };
+    meter.Paint();
+    EXPECT_EQ(checked, 298 * 209);
+    EXPECT_EQ(wrong, 0);
+  }
+}
+
 TEST_F(MeterPictures, UnreadableBackgroundKeepsThePreviousOneAndNamesTheFile) {
   const QString good = Bmp(QStringLiteral("good.bmp"), HalvesPicture(20, 12, 24, {}, clRed, clRed));
   meter.SetName(QStringLiteral("Gauge1"));
