@@ -45,9 +45,11 @@ void FillMeasurements(TReportListView& v) {
     v.SetElem(3, r, QString::fromLatin1(kSensors[sensor]));
     v.SetElem(4, r, QString::number(double(seed % 100000) / 100.0, 'f', 2));
     v.SetElem(5, r, QString::fromUtf8(kUnits[sensor]));
-    v.SetElem(6, r, QStringLiteral("checked"));
+    // The text says what the mark says: a reading is in range or not.
+    const bool inRange = seed % 3 != 0;
+    v.SetElem(6, r, inRange ? QStringLiteral("in range") : QStringLiteral("out"));
     v.SetElem(7, r, QStringLiteral("ref"));
-    v.SetElemChecked(6, r, seed % 3 != 0);
+    v.SetElemChecked(6, r, inRange);
   }
   v.SetElemChecked(7, 1, true);
   v.EndUpdate();

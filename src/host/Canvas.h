@@ -17,7 +17,9 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QString>
+#include <QStringView>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -107,6 +109,11 @@ class TCanvas {
   void TextRect(const TRect& clip, int x, int y, const QString& text);
   int TextWidth(const QString& text);
   int TextHeight(const QString& text);
+  // The largest TextWidth of count texts, text(i) giving text i (0-based;
+  // the view must stay valid during the call). Texts repeated anywhere in
+  // the run are measured once, so a column of a few distinct values costs
+  // little more than reading it.
+  int WidestText(qsizetype count, const std::function<QStringView(qsizetype)>& text);
 
   // Reading outside the image gives clInvalid; writing there is ignored.
   TColor Pixels(int x, int y) const;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <unordered_map>
 
 #include "host/Canvas.h"
 
@@ -12,6 +13,10 @@ namespace {
 // Beyond this distance from the image, text is certainly invisible; Qt's
 // fixed-point glyph positions would overflow long before 2^31.
 constexpr int kFarAway = 1 << 22;
+
+struct TViewHash {
+  std::size_t operator()(QStringView v) const noexcept { return qHash(v); }
+};
 }  // namespace
 
 const QFontMetrics& TCanvas::Metrics() {
@@ -32,6 +37,25 @@ int TCanvas::TextWidth(const QString& text) {
     FMeasuredText = text;
   }
   return FMeasuredWidth;
+}
+
+int TCanvas::WidestText(qsizetype count, const std::function<QStringView(qsizetype)>& text) {
+  // Widths of the texts seen so far, up to a bound: a column of distinct
+  // values would otherwise fill the memo for nothing.
+  constexpr std::size_t kMemoSize = 4096;
+  const QFontMetrics& m = Metrics();
+  std::unordered_map<QStringView, int, TViewHash> memo;
+  int widest = 0;
+  for (qsizetype i = 0; i < count; ++i) {
+    const QStringView view = text(i);
+    if (view.isEmpty()) continue;
+    if (const auto known = memo.find(view); known != memo.end()) continue;
+    // Borrows the characters: no copy for the measurement.
+    const int width = m.horizontalAdvance(QString::fromRawData(view.data(), view.size()));
+    widest = std::max(widest, width);
+    if (memo.size() < kMemoSize) memo.emplace(view, width);
+  }
+  return widest;
 }
 
 int TCanvas::TextHeight(const QString&) {

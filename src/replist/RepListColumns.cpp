@@ -132,8 +132,7 @@ int TReportListView::DetermineMaxColWidth(int ColNr, bool IncludeHeader) {
   const int italic = (Font().Style & fsItalic) ? 2 : 0;
   const int extra = (ColumnCheckMode(ColNr) == cmBox ? 16 : 0) + italic;
   const TStringArray& s = FRLData->Strings();
-  int widest = 0;
-  for (int r = 1; r <= NrOfRows(); ++r) widest = std::max(widest, c.TextWidth(s.GetString(ColNr, r)));
+  const int widest = c.WidestText(NrOfRows(), [&s, ColNr](qsizetype i) { return s.GetStringView(ColNr, int(i) + 1); });
   int m = widest + extra;
   if (IncludeHeader) {
     const int headerExtra = (ColNr == LastSortColumn() ? 13 : 0) + italic;

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <climits>
+#include <vector>
 
 #include "host/Bitmap.h"
 #include "support/PixelTools.h"
@@ -82,6 +83,24 @@ TEST(CanvasText, WidthsFollowTheTextAndTheFont) {
   EXPECT_EQ(s.canvas.TextWidth(QStringLiteral("abc")), QFontMetrics(f).horizontalAdvance(QStringLiteral("abc")));
   s.canvas.TextOut(0, 0, QStringLiteral("abc"));
   EXPECT_EQ(s.canvas.PenPos().X, QFontMetrics(f).horizontalAdvance(QStringLiteral("abc")));
+}
+
+TEST(CanvasText, WidestTextIsTheLargestWidthAlsoPastTheMemo) {
+  Surface s(4, 4);
+  s.canvas.Font.Size = 12;
+  // Many distinct texts (more than are remembered), repeats, empty texts,
+  // and the widest text only at the very end.
+  std::vector<QString> texts;
+  for (int i = 0; i < 6000; ++i) texts.push_back(i % 3 == 0 ? QString() : QString::number(i % 5000));
+  texts.push_back(QStringLiteral("WWWWWWWW"));
+  const auto at = [&texts](qsizetype i) { return QStringView(texts[std::size_t(i)]); };
+  const int last = s.canvas.TextWidth(texts.back());
+  int widest = 0;
+  for (std::size_t i = 0; i + 1 < texts.size(); ++i) widest = std::max(widest, s.canvas.TextWidth(texts[i]));
+  ASSERT_GT(last, widest);
+  EXPECT_EQ(s.canvas.WidestText(qsizetype(texts.size()), at), last);
+  EXPECT_EQ(s.canvas.WidestText(qsizetype(texts.size()) - 1, at), widest);
+  EXPECT_EQ(s.canvas.WidestText(0, at), 0);
 }
 
 TEST(CanvasText, FontSizeZeroOrBelowFallsBackToTheDefault) {

@@ -129,6 +129,26 @@ TEST(RepListPaint, BoxTickAndEmptyBoxes) {
   EXPECT_EQ(v.Canvas().Pixels(c2.Left + 4, c2.Top + 9), 0xFFFFFFu);
 }
 
+TEST(RepListPaint, OnlyCheckedCellsShowATickWhateverTheirText) {
+  // Filled as a program fills a large list: texts and marks in one batch,
+  // the text alone saying nothing about the mark.
+  TReportListView v;
+  Prepare(v, 6);
+  v.SetColumnCheckMode(2, cmBox);
+  v.BeginUpdate();
+  for (int r = 1; r <= 6; ++r) {
+    v.SetElem(2, r, QStringLiteral("checked"));
+    v.SetElemChecked(2, r, r % 3 != 0);
+  }
+  v.EndUpdate();
+  for (int r = 1; r <= 6; ++r) {
+    const TRect c = CellOf(v, 1, r);
+    const bool tick = v.Canvas().Pixels(c.Left + 7, c.Top + 9) == 0x002000u;
+    EXPECT_EQ(tick, r % 3 != 0) << "row " << r;
+    EXPECT_EQ(v.ElemChecked(2, r), r % 3 != 0);
+  }
+}
+
 TEST(RepListPaint, SelectedDisabledAndHighlightedRowsTakeTheirColours) {
   TReportListView v;
   Prepare(v, 4);
