@@ -1,0 +1,33 @@
+// Uses each control as the gallery does, through the installed headers
+// only, and checks a value from each so that the program proves it ran.
+#include <QApplication>
+#include <QImage>
+#include <cstdio>
+
+#include "meter/Vyr_Meter.h"
+#include "numio/Vyr_NumIO.h"
+#include "replist/Vyr_replist.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  vyr::TNumIO2 field;
+  field.SetInputFormat(vyr::itHex);
+  field.SetValue(255);
+
+  vyr::TMeter meter;
+  meter.SetMeterLayout(vyr::mlCirc270);
+  meter.SetMeterMaxValue(100);
+  meter.SetValue(42);
+
+  vyr::TReportListView list;
+  list.SetNrOfColumns(2);
+  list.SetNrOfRows(3);
+  list.SetElem(1, 2, QStringLiteral("two"));
+  list.Sort(1, -1, false);
+
+  QImage picture(meter.size(), QImage::Format_ARGB32);
+  meter.render(&picture);
+  const bool ok = field.Value() == 255 && meter.Value() == 42 && list.Elem(1, 1) == QStringLiteral("two");
+  std::printf("consumer: %s\n", ok ? "ok" : "unexpected values");
+  return ok ? 0 : 1;
+}
