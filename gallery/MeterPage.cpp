@@ -39,6 +39,10 @@ const MeterSetup kSetups[] = {
 
 TMeter* MakeMeter(const MeterSetup& s) {
   auto* m = new TMeter;
+  // "TMeter-circ90" names the meter "MeterCirc90".
+  QString suffix = QString::fromLatin1(s.shot).section(u'-', 1);
+  suffix[0] = suffix[0].toUpper();
+  m->SetName(QStringLiteral("Meter") + suffix);
   m->setFixedSize(280, 200);
   m->SetMeterLayout(s.layout);
   m->SetMeterMaxValue(s.max);

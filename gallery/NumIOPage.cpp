@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "GalleryPage.h"
@@ -36,6 +37,10 @@ const FormatRow kFormats[] = {
 // A field at a fixed place in its parent, with a caption on each side.
 TNumIO2* PlaceField(QWidget* parent, int row, const QString& left, const QString& right) {
   auto* field = new TNumIO2(parent);
+  // Named after its caption ("Rate" gives "RateField"), so messages name it.
+  QString name = left;
+  name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
+  field->SetName(name + QStringLiteral("Field"));
   field->SetBounds(8, 8 + row * kRowHeight, kFieldWidth, 28);
   field->SetLeftSpace(70);
   field->SetTextBoxWidth(250);

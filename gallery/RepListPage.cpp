@@ -25,6 +25,23 @@ constexpr int kMeasurementRows = 100000;
 const char* const kSensors[] = {"inlet", "outlet", "tank A", "tank B", "pump", "valve 3"};
 const char* const kUnits[] = {"bar", "bar", "\u00B0C", "\u00B0C", "l/min", "%"};
 
+// "hh:mm:ss" of a second of the day, without a date-time object per row.
+QString TimeOfDay(int second) {
+  const char16_t text[] = {char16_t(u'0' + second / 36000), char16_t(u'0' + second / 3600 % 10), u':',
+                           char16_t(u'0' + second / 600 % 6), char16_t(u'0' + second / 60 % 10), u':',
+                           char16_t(u'0' + second / 10 % 6), char16_t(u'0' + second % 10)};
+  return QString(reinterpret_cast<const QChar*>(text), 8);
+}
+
+// A reading of hundredths as "d.dd", the way QString::number(v, 'f', 2) writes it.
+QString Hundredths(quint32 hundredths) {
+  QString text = QString::number(hundredths / 100);
+  const char16_t fraction[] = {u'.', char16_t(u'0' + hundredths / 10 % 10), char16_t(u'0' + hundredths % 10)};
+  return text.append(reinterpret_cast<const QChar*>(fraction), 3);
+}
+
+// 100,000 rows, generated in bulk: the few repeated texts are shared, the
+// date is formatted once a day and the rest is put together from digits.
 void FillMeasurements(TReportListView& v) {
   v.BeginUpdate();
   v.SetNrOfColumns(7);
@@ -35,20 +52,34 @@ void FillMeasurements(TReportListView& v) {
   v.SetColumnAlignment(1, taRightJustify);
   v.SetColumnAlignment(4, taRightJustify);
   v.SetNrOfRows(kMeasurementRows);
-  const QDateTime start(QDate(2026, 1, 1), QTime(0, 0));
+  QString sensors[6], units[6];
+  for (int k = 0; k < 6; ++k) {
+    sensors[k] = QString::fromLatin1(kSensors[k]);
+    units[k] = QString::fromUtf8(kUnits[k]);
+  }
+  const QString inRangeText = QStringLiteral("in range"), outText = QStringLiteral("out");
+  const QString ref = QStringLiteral("ref");
+  const QDate start(2026, 1, 1);
+  int dayShown = -1;
+  QString dayText;
   quint32 seed = 12345;
   for (int r = 1; r <= kMeasurementRows; ++r) {
     seed = seed * 1664525u + 1013904223u;
     const int sensor = int(seed >> 29) % 6;
+    const qint64 seconds = qint64{r} * 37;
+    if (seconds / 86400 != dayShown) {
+      dayShown = int(seconds / 86400);
+      dayText = start.addDays(dayShown).toString(QStringLiteral("yyyy-MM-dd "));
+    }
     v.SetElem(1, r, QString::number(r));
-    v.SetElem(2, r, start.addSecs(qint64{r} * 37).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    v.SetElem(3, r, QString::fromLatin1(kSensors[sensor]));
-    v.SetElem(4, r, QString::number(double(seed % 100000) / 100.0, 'f', 2));
-    v.SetElem(5, r, QString::fromUtf8(kUnits[sensor]));
+    v.SetElem(2, r, dayText + TimeOfDay(int(seconds % 86400)));
+    v.SetElem(3, r, sensors[sensor]);
+    v.SetElem(4, r, Hundredths(seed % 100000));
+    v.SetElem(5, r, units[sensor]);
     // The text says what the mark says: a reading is in range or not.
     const bool inRange = seed % 3 != 0;
-    v.SetElem(6, r, inRange ? QStringLiteral("in range") : QStringLiteral("out"));
-    v.SetElem(7, r, QStringLiteral("ref"));
+    v.SetElem(6, r, inRange ? inRangeText : outText);
+    v.SetElem(7, r, ref);
     v.SetElemChecked(6, r, inRange);
   }
   v.SetElemChecked(7, 1, true);
@@ -71,8 +102,10 @@ void ScrollByWheel(TReportListView& v) {
 
 // A small list of 7 rows under a common header with the given column
 // names, left inside BeginUpdate for the caller to fill.
-TReportListView* BeginSmallList(int width, int height, const QString& title, const QStringList& names) {
+TReportListView* BeginSmallList(const QString& name, int width, int height, const QString& title,
+                                const QStringList& names) {
   auto* v = new TReportListView;
+  v->SetName(name);
   v->setFixedSize(width, height);
   v->BeginUpdate();
   v->SetNrOfColumns(int(names.size()));
@@ -85,7 +118,7 @@ TReportListView* BeginSmallList(int width, int height, const QString& title, con
 
 TReportListView* MakeFeatureList() {
   TReportListView* v =
-      BeginSmallList(420, 220, QStringLiteral("Calibration run 7"), {"Probe", "Reading", "Pass", "Master"});
+      BeginSmallList(QStringLiteral("FeatureList"), 420, 220, QStringLiteral("Calibration run 7"), {"Probe", "Reading", "Pass", "Master"});
   v->SetColumnCheckMode(3, cmBox);
   v->SetColumnCheckMode(4, cmRadio);
   v->SetColumnAlignment(2, taRightJustify);
@@ -114,7 +147,7 @@ TReportListView* MakeFeatureList() {
 TReportListView* MakeFilterDemo() {
   const QString filter = QStringLiteral("tank OR pump AND NOT fail");
   TReportListView* v =
-      BeginSmallList(380, 214, QStringLiteral("Filter: ") + filter, {"Probe", "Location", "Reading", "Pass"});
+      BeginSmallList(QStringLiteral("FilterDemoList"), 380, 214, QStringLiteral("Filter: ") + filter, {"Probe", "Location", "Reading", "Pass"});
   v->SetColumnCheckMode(4, cmBox);
   v->SetColumnAlignment(3, taRightJustify);
   const char* const places[] = {"tank A", "pump room", "tank B", "valve 3", "pump house", "tank A", "outlet"};
@@ -146,12 +179,11 @@ class RepListPage : public GalleryPage {
     mode->setCurrentIndex(1);
     auto* common = new QCheckBox(QStringLiteral("common header"));
     auto* fixed = new QCheckBox(QStringLiteral("fixed first column"));
-    auto* status = new QLabel;
     settings->addWidget(new QLabel(QStringLiteral("Selection:")));
     settings->addWidget(mode);
     settings->addWidget(common);
     settings->addWidget(fixed);
-    settings->addWidget(status, 1);
+    settings->addStretch(1);
     layout->addLayout(settings);
     auto* filterBar = new QHBoxLayout;
     auto* filterText = new QLineEdit;
@@ -162,30 +194,46 @@ class RepListPage : public GalleryPage {
     auto* ignoreCase = new QCheckBox(QStringLiteral("ignore case"));
     ignoreCase->setChecked(true);
     auto* apply = new QPushButton(QStringLiteral("Apply filter"));
-    auto* filterMessage = new QLabel;
     filterBar->addWidget(new QLabel(QStringLiteral("Filter:")));
     filterBar->addWidget(filterText, 1);
     filterBar->addWidget(filterMode);
     filterBar->addWidget(ignoreCase);
     filterBar->addWidget(apply);
-    filterBar->addWidget(filterMessage, 1);
     layout->addLayout(filterBar);
 
     FList = new TReportListView;
-    FList->setMinimumSize(580, 300);
+    FList->SetName(QStringLiteral("MeasurementList"));
+    FList->setMinimumSize(300, 160);
     FList->SetCommonHeader(QStringLiteral("Measurements (click a column header to sort)"));
     FillMeasurements(*FList);
     ScrollByWheel(*FList);
-    auto showStatus = [this, status](TObject*) {
-      status->setText(QStringLiteral("%1 rows, %2 enabled, %3 selected, %4 checked")
+    layout->addWidget(FList, 1);
+
+    // The status line: counts on the left, what the filter said on the
+    // right; long messages are cut here rather than widening the page.
+    auto* statusLine = new QHBoxLayout;
+    auto* counts = new QLabel;
+    auto* filterMessage = new QLabel;
+    filterMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    filterMessage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusLine->addWidget(counts);
+    statusLine->addWidget(filterMessage, 1);
+    layout->addLayout(statusLine);
+    auto showCounts = [this, counts](TObject*) {
+      counts->setText(QStringLiteral("%1 rows, %2 enabled, %3 selected, %4 checked")
                           .arg(FList->NrOfRows())
                           .arg(FList->NumEnabledRows())
                           .arg(FList->NumSelectedRows())
                           .arg(FList->CountCheckedElemsInCol(6)));
     };
-    FList->OnSelectedChange = showStatus;
-    showStatus(nullptr);
-    layout->addWidget(FList, 1);
+    FList->OnSelectedChange = showCounts;
+    showCounts(nullptr);
+    // While a filter is on, a header click sorts within the matching rows
+    // and within the others, so the matches stay first.
+    FList->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int X, int Y) {
+      if (FFiltered && FList->MouseCell(X, Y).Y == -1)
+        FList->SortEnabledState(FList->LastSortColumn(), -1, FList->LastSortOrder());
+    };
 
     FFeatures = MakeFeatureList();
     layout->addWidget(FFeatures);
@@ -198,6 +246,7 @@ class RepListPage : public GalleryPage {
       try {
         FList->FilterAndSort(filterText->text(), {}, ignoreCase->isChecked(), TFilterMode(filterMode->currentIndex()),
                              FList->LastSortColumn(), FList->LastSortOrder());
+        FFiltered = !filterText->text().isEmpty();
         FList->SetTopRow(1);
         filterMessage->setText(QStringLiteral("%1 rows match").arg(FList->NumEnabledRows()));
       } catch (const EVyrRepListError& e) {
@@ -225,6 +274,7 @@ class RepListPage : public GalleryPage {
   TReportListView* FList = nullptr;
   TReportListView* FFeatures = nullptr;
   TReportListView* FFilterDemo = nullptr;  // only for the snapshot
+  bool FFiltered = false;
 };
 
 PageRegistration registration(60, [] { return new RepListPage; });

@@ -4,9 +4,11 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "GalleryPage.h"
 
@@ -23,11 +25,21 @@ std::vector<std::pair<int, PageFactory>>& Pages() {
 
 namespace {
 
-int WriteSnapshots(QTabWidget& tabs, const QString& dir) {
+// Each page sits in a scroll area, so the window works at any size: what
+// does not fit can be scrolled to.
+QScrollArea* Scrollable(GalleryPage* page) {
+  auto* area = new QScrollArea;
+  area->setWidget(page);
+  area->setWidgetResizable(true);
+  area->setFrameShape(QFrame::NoFrame);
+  return area;
+}
+
+int WriteSnapshots(QTabWidget& tabs, const std::vector<GalleryPage*>& pages, const QString& dir) {
   QDir().mkpath(dir);
   int written = 0;
   for (int i = 0; i < tabs.count(); ++i) {
-    auto* page = static_cast<GalleryPage*>(tabs.widget(i));
+    GalleryPage* page = pages[std::size_t(i)];
     tabs.setCurrentIndex(i);
     for (const Shot& shot : page->Shots()) {
       QString path = QDir(dir).filePath(shot.fileName + QStringLiteral(".png"));
@@ -62,12 +74,14 @@ int main(int argc, char** argv) {
   parser.process(app);
 
   QTabWidget tabs;
-  auto pages = gallery::Pages();
-  std::stable_sort(pages.begin(), pages.end(), [](auto& a, auto& b) { return a.first < b.first; });
-  for (auto& [order, factory] : pages) {
-    gallery::GalleryPage* page = factory();
-    tabs.addTab(page, page->Title());
+  auto factories = gallery::Pages();
+  std::stable_sort(factories.begin(), factories.end(), [](auto& a, auto& b) { return a.first < b.first; });
+  std::vector<gallery::GalleryPage*> pages;
+  for (auto& [order, factory] : factories) {
+    pages.push_back(factory());
+    tabs.addTab(gallery::Scrollable(pages.back()), pages.back()->Title());
   }
+  tabs.setMinimumSize(320, 240);
   tabs.resize(900, 640);
 
   bool headless = QGuiApplication::platformName() == QLatin1String("offscreen") ||
@@ -75,7 +89,7 @@ int main(int argc, char** argv) {
   if (parser.isSet(snapshot) || headless) {
     QString dir = parser.isSet(snapshot) ? parser.value(snapshot) : QStringLiteral("gallery-snapshots");
     tabs.show();
-    return gallery::WriteSnapshots(tabs, dir);
+    return gallery::WriteSnapshots(tabs, pages, dir);
   }
   tabs.show();
   return app.exec();
