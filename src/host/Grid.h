@@ -157,6 +157,12 @@ class TCustomGrid : public TCustomControl {
   int ClientWidth() const;
   int ClientHeight() const;
 
+  // Natural size: every column up to 800 pixels and the fixed rows plus ten
+  // rows; the minimum holds the fixed cells, one scrollable cell (up to 40
+  // pixels wide) and the scroll bars.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
   bool EditorMode() const { return FEditor && !FEditor->isHidden(); }
   void SetEditorMode(bool value);
   void ShowEditor();

@@ -52,6 +52,21 @@ int TCustomGrid::FixedHeight() const {
 }
 
 // The smallest top row that still shows the last row, walking up from it.
+QSize TCustomGrid::sizeHint() const {
+  long long width = 0, height = 0;
+  for (int c = 0; c < FColCount && width < 800; ++c) width += ColWidths(c) + ColLine(c);
+  for (int r = 0; r < std::min(FRowCount, FFixedRows + 10); ++r) height += RowHeights(r) + RowLine(r);
+  const int bar = FVertBar->sizeHint().width();
+  return {int(std::min<long long>(width, 800)) + bar, int(std::min<long long>(height, 600)) + bar};
+}
+
+QSize TCustomGrid::minimumSizeHint() const {
+  const int col = FFixedCols < FColCount ? std::min(ColWidths(FFixedCols), 40) : 0;
+  const int row = FFixedRows < FRowCount ? RowHeights(FFixedRows) + RowLine(FFixedRows) : 0;
+  const int fixedWidth = std::min(FixedWidth(), 400), fixedHeight = std::min(FixedHeight(), 300);
+  return {fixedWidth + col + FVertBar->sizeHint().width(), fixedHeight + row + FHorzBar->sizeHint().height()};
+}
+
 int TCustomGrid::MaxTopRow() const {
   if (FRowCount <= FFixedRows) return FFixedRows;
   long long avail = ClientHeight() - FixedHeight(), used = 0;

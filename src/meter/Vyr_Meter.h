@@ -242,6 +242,10 @@ class TMeter : public TGraphicControl {
   // thresholds, both values), reads the pictures, decides the alarms and
   // paints.
   void Loaded() override;
+  // Natural size: the construction size; the minimum still shows a dial
+  // with its labels. The dial follows any size the meter is given.
+  QSize sizeHint() const override { return {297, 209}; }
+  QSize minimumSizeHint() const override { return {100, 70}; }
   // From another TMeter: every published property (not the events).
   void Assign(const TComponentBase* Source) override;
   void AssignTo(TComponentBase* Dest) const override;

@@ -1,6 +1,7 @@
 // Where TNumIO2's parts lie: the gauge band under the text box and the
 // screen position of each character of the buffer. Painting and input both
 // go by these, so that the caret and the mouse agree with the picture.
+#include <QFontMetrics>
 #include <algorithm>
 
 #include "numio/Vyr_NumIO.h"
@@ -15,6 +16,19 @@ int TNumIO2::TextLeft(int bufferWidth) const {
     case taRightJustify: return FLeftSpace + FTextBoxWidth - bufferWidth - 2;
     default: return FLeftSpace + (FTextBoxWidth - bufferWidth) / 2 + 2;
   }
+}
+
+QSize TNumIO2::sizeHint() const {
+  const QFontMetrics m(Font().ToQFont());
+  const int right = FRightText.isEmpty() ? 0 : m.horizontalAdvance(FRightText) + 13;
+  const int width = std::max(minimumSizeHint().width() + right, FGaugeVisib ? FGaugeLeftMarg + FGaugeWidth + 1 : 0);
+  const int line = std::max(m.height() + 6, FAutoSize ? 0 : kMinHeight);
+  return {width, line + GaugeBand()};
+}
+
+QSize TNumIO2::minimumSizeHint() const {
+  const int buttons = FButVisible ? FButWidth + FButSpace : 0;
+  return {FLeftSpace + FTextBoxWidth + buttons, (FAutoSize ? 0 : kMinHeight) + GaugeBand()};
 }
 
 TCanvas& TNumIO2::MeasureCanvas() {

@@ -26,6 +26,7 @@ bool IsAlignment(TAlignment a) { return a == taLeftJustify || a == taRightJustif
 
 TNumIO2::TNumIO2(QWidget* AOwner) : TCustomControl(AOwner), FCaretTimer([this](unsigned) { CaretTimerEvent(); }) {
   // 160 by 28 pixels; the buttons start as high as the field.
+  setMinimumHeight(kMinHeight);
   TCustomControl::SetBounds(Left(), Top(), 160, FButHeight);
   UpdateTimer();
   FSuppressPaint = false;
@@ -248,7 +249,11 @@ void TNumIO2::SetGaugeFrameStyle(TFrameStyle value) {
 // --- Behaviour and size ---
 
 void TNumIO2::SetHideSelection(bool value) { Store(FHideSel, value); }
-void TNumIO2::SetAutoSize(bool value) { Store(FAutoSize, value); }
+void TNumIO2::SetAutoSize(bool value) {
+  // Only AutoSize may make the field lower than kMinHeight.
+  setMinimumHeight(value ? 0 : kMinHeight);
+  Store(FAutoSize, value);
+}
 void TNumIO2::SetBeep(bool value) { Store(FBeep, value); }
 
 void TNumIO2::SetEnabled(bool value) {

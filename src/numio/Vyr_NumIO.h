@@ -91,8 +91,14 @@ class TNumIO2 : public TCustomControl {
   // caret timer cannot be started.
   explicit TNumIO2(QWidget* AOwner = nullptr);
 
-  // The smallest height the field accepts through its own size setters.
+  // The smallest height the field takes however it is sized (setters,
+  // resize, layouts); only AutoSize may go below it.
   static constexpr int kMinHeight = 18;
+  // Natural size: captions, text box, spin buttons and gauge side by side,
+  // one line of the font high (plus the gauge band). The minimum holds the
+  // text box and the buttons.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
   // The largest decimals and significant digits.
   static constexpr int kMaxDigits = 15;
   // Text box widths are kept within 0..kMaxTextBoxWidth.

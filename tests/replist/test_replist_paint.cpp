@@ -3,6 +3,10 @@
 // widths, and one paint per bulk operation.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QVBoxLayout>
+#include <QWidget>
+
 #include "RepListTestKit.h"
 #include "host/Color.h"
 #include "replist/Vyr_replist.h"
@@ -267,4 +271,24 @@ TEST(RepListBulk, BulkOperationsChangeAndPaintOnce) {
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(v.NrOfRows(), 210);
   EXPECT_EQ(v.Elem(1, 1), "9");
+}
+
+TEST(RepListLayout, SizeHintsFollowTheColumnsAndLayoutsKeepTheMinimum) {
+  TReportListView v;
+  Prepare(v, 30);
+  const QSize before = v.sizeHint();
+  v.SetColWidths(2, v.ColWidths(2) + 50);
+  EXPECT_EQ(v.sizeHint().width(), before.width() + 50);
+  EXPECT_LE(v.sizeHint().height(), 600);
+  EXPECT_GT(v.sizeHint().height(), v.RowHeights(0) + 9 * v.DefaultRowHeight());
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* list = new TReportListView;
+  layout->addWidget(list);
+  window.resize(5, 5);
+  window.show();
+  QApplication::processEvents();
+  EXPECT_GE(list->height(), list->minimumSizeHint().height());
+  EXPECT_GT(list->minimumSizeHint().height(), list->RowHeights(0));
 }

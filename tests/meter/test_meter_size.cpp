@@ -1,0 +1,36 @@
+// The meter tells layouts its size and draws its dial at whatever size a
+// layout gives it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QWidget>
+
+#include "meter/Vyr_Meter.h"
+
+using namespace vyr;
+
+TEST(MeterSize, LayoutsGetTheHintsAndTheDialFollows) {
+  QWidget window;
+  auto* layout = new QHBoxLayout(&window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* m = new TMeter;
+  layout->addWidget(m);
+  window.resize(10, 10);
+  window.show();
+  QApplication::processEvents();
+  EXPECT_GE(m->width(), m->minimumSizeHint().width());
+  EXPECT_GE(m->height(), m->minimumSizeHint().height());
+  int smallX = 0, smallY = 0;
+  m->ConvertToPixelCoords(m->MeterMaxValue(), 100, smallX, smallY);
+  window.resize(600, 400);
+  QApplication::processEvents();
+  EXPECT_EQ(m->size(), QSize(600, 400));
+  // The dial grows with the size, whoever set it.
+  int x = 0, y = 0;
+  m->ConvertToPixelCoords(m->MeterMaxValue(), 100, x, y);
+  EXPECT_GT(x, smallX);
+  EXPECT_LT(m->sizeHint().width(), 600);
+  m->Paint();
+  EXPECT_EQ(m->Canvas().Width(), 600);
+}

@@ -1,0 +1,53 @@
+// The field tells layouts its size, and its smallest height holds however
+// it is sized.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "numio/Vyr_NumIO.h"
+
+using namespace vyr;
+
+TEST(NumIO2Size, HintsCoverCaptionsBoxAndButtons) {
+  TNumIO2 f;
+  f.SetLeftSpace(60);
+  f.SetTextBoxWidth(100);
+  const QSize bare = f.sizeHint();
+  EXPECT_EQ(f.minimumSizeHint().width(), 160);
+  f.SetButVisible(true);
+  EXPECT_EQ(f.minimumSizeHint().width(), 160 + f.ButWidth() + f.ButSpace());
+  f.SetRightText(QStringLiteral("l/min"));
+  const int caption = QFontMetrics(f.Font().ToQFont()).horizontalAdvance(QStringLiteral("l/min"));
+  EXPECT_GE(f.sizeHint().width(), f.minimumSizeHint().width() + caption);
+  EXPECT_GE(bare.height(), TNumIO2::kMinHeight);
+  f.SetGaugeVisible(true);
+  EXPECT_EQ(f.sizeHint().height(), bare.height() + f.GaugeHeight() + f.GaugeTopMargin() + 1);
+}
+
+TEST(NumIO2Size, TheSmallestHeightHoldsInLayoutsAndResizes) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* f = new TNumIO2;
+  layout->addWidget(f);
+  window.resize(40, 5);
+  window.show();
+  QApplication::processEvents();
+  EXPECT_GE(f->height(), TNumIO2::kMinHeight);
+  f->resize(100, 4);
+  EXPECT_EQ(f->Height(), TNumIO2::kMinHeight);
+  // AutoSize alone may go lower, to one line of a small font.
+  TNumIO2 small;
+  TFont font = small.Font();
+  font.Size = 5;
+  small.SetFont(font);
+  small.SetAutoSize(true);
+  small.Paint();
+  EXPECT_LT(small.Height(), TNumIO2::kMinHeight);
+  small.SetAutoSize(false);
+  small.resize(100, 4);
+  EXPECT_EQ(small.Height(), TNumIO2::kMinHeight);
+}
