@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QWidget>
+
+#include "support/LayoutTools.h"
 
 #include "meter/Vyr_Meter.h"
 
@@ -12,13 +13,8 @@ using namespace vyr;
 
 TEST(MeterSize, LayoutsGetTheHintsAndTheDialFollows) {
   QWidget window;
-  auto* layout = new QHBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
   auto* m = new TMeter;
-  layout->addWidget(m);
-  window.resize(10, 10);
-  window.show();
-  QApplication::processEvents();
+  vyrtest::ShowInLayout(window, m, {10, 10});
   EXPECT_GE(m->width(), m->minimumSizeHint().width());
   EXPECT_GE(m->height(), m->minimumSizeHint().height());
   int smallX = 0, smallY = 0;

@@ -2,10 +2,10 @@
 // it is sized.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFontMetrics>
-#include <QVBoxLayout>
 #include <QWidget>
+
+#include "support/LayoutTools.h"
 
 #include "numio/Vyr_NumIO.h"
 
@@ -29,13 +29,8 @@ TEST(NumIO2Size, HintsCoverCaptionsBoxAndButtons) {
 
 TEST(NumIO2Size, TheSmallestHeightHoldsInLayoutsAndResizes) {
   QWidget window;
-  auto* layout = new QVBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
   auto* f = new TNumIO2;
-  layout->addWidget(f);
-  window.resize(40, 5);
-  window.show();
-  QApplication::processEvents();
+  vyrtest::ShowInLayout(window, f, {40, 5});
   EXPECT_GE(f->height(), TNumIO2::kMinHeight);
   f->resize(100, 4);
   EXPECT_EQ(f->Height(), TNumIO2::kMinHeight);

@@ -3,13 +3,12 @@
 // widths, and one paint per bulk operation.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QVBoxLayout>
 #include <QWidget>
 
 #include "RepListTestKit.h"
 #include "host/Color.h"
 #include "replist/Vyr_replist.h"
+#include "support/LayoutTools.h"
 #include "support/PixelTools.h"
 
 using namespace vyr;
@@ -282,13 +281,8 @@ TEST(RepListLayout, SizeHintsFollowTheColumnsAndLayoutsKeepTheMinimum) {
   EXPECT_LE(v.sizeHint().height(), 600);
   EXPECT_GT(v.sizeHint().height(), v.RowHeights(0) + 9 * v.DefaultRowHeight());
   QWidget window;
-  auto* layout = new QVBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
   auto* list = new TReportListView;
-  layout->addWidget(list);
-  window.resize(5, 5);
-  window.show();
-  QApplication::processEvents();
+  vyrtest::ShowInLayout(window, list, {5, 5});
   EXPECT_GE(list->height(), list->minimumSizeHint().height());
   EXPECT_GT(list->minimumSizeHint().height(), list->RowHeights(0));
 }
