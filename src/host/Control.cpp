@@ -197,7 +197,18 @@ void TControl::paintEvent(QPaintEvent*) {
     if (FImage.isNull()) return;
     QPainter p(this);
     p.drawImage(0, 0, FImage);
+    if (hasFocus()) DrawFocusFrame(p);
   });
+}
+
+// A dotted rectangle, drawn whenever the control has the focus (not only
+// after keyboard navigation, as some styles do), so the focus can be found.
+void TControl::DrawFocusFrame(QPainter& p) {
+  const TRect r = FocusFrame();
+  if (r.IsEmpty()) return;
+  p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
 }
 
 void TControl::resizeEvent(QResizeEvent*) {

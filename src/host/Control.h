@@ -19,6 +19,8 @@
 #include "host/Events.h"
 #include "host/Font.h"
 
+class QPainter;
+
 namespace vyr {
 
 class TControl : public QWidget, public TComponentBase {
@@ -114,6 +116,11 @@ class TControl : public QWidget, public TComponentBase {
   virtual void EnabledChanged() { Invalidate(); }
   // Controls that handle Tab themselves (moving focus on by SelectNext).
   virtual bool WantsTabKey() const { return false; }
+  // Where the focus frame goes while the control has the keyboard focus;
+  // an empty rectangle draws none. The frame is laid over the screen copy
+  // only: the back canvas keeps the control's own pixels. By default the
+  // whole control, one pixel in.
+  virtual TRect FocusFrame() const { return {1, 1, Width() - 1, Height() - 1}; }
 
   bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
@@ -135,6 +142,7 @@ class TControl : public QWidget, public TComponentBase {
 
  private:
   bool EnsureCanvasSize();
+  void DrawFocusFrame(QPainter& p);
   TCanvas FCanvas;
   TFont FFont;
   TColor FColor = clBtnFace;

@@ -199,6 +199,9 @@ class TCustomGrid : public TCustomControl {
   void DoPaint() override;
   void Resize() override;
   bool WantsTabKey() const override { return FOptions & goTabs; }
+  // The current cell (the current row with goRowSelect) while it is in
+  // view, otherwise the whole grid.
+  TRect FocusFrame() const override;
 
   // Moves the current cell (asking SelectCell first) and scrolls it into
   // view; with moveAnchor false the selection grows from the anchor.

@@ -52,6 +52,20 @@ int TCustomGrid::FixedHeight() const {
 }
 
 // The smallest top row that still shows the last row, walking up from it.
+TRect TCustomGrid::FocusFrame() const {
+  TRect r = CellRect(FCurrent.X, FCurrent.Y);
+  if ((FOptions & goRowSelect) && FCurrent.Y >= FFixedRows) {
+    const int first = FFixedCols > 0 ? 0 : FLeftCol;
+    r = CellRect(first, FCurrent.Y);
+    for (int c = FLeftCol; c < FColCount; ++c) {
+      const TRect cell = CellRect(c, FCurrent.Y);
+      if (cell.IsEmpty()) break;
+      r.Right = cell.Right;
+    }
+  }
+  return r.IsEmpty() ? TCustomControl::FocusFrame() : r;
+}
+
 QSize TCustomGrid::sizeHint() const {
   long long width = 0, height = 0;
   for (int c = 0; c < FColCount && width < 800; ++c) width += ColWidths(c) + ColLine(c);

@@ -31,6 +31,10 @@ QSize TNumIO2::minimumSizeHint() const {
   return {FLeftSpace + FTextBoxWidth + buttons, (FAutoSize ? 0 : kMinHeight) + GaugeBand()};
 }
 
+TRect TNumIO2::FocusFrame() const {
+  return {FLeftSpace + 2, 2, FLeftSpace + FTextBoxWidth - 2, Height() - GaugeBand() - 2};
+}
+
 TCanvas& TNumIO2::MeasureCanvas() {
   TCanvas& c = Canvas();
   c.Font = Font();

@@ -99,6 +99,12 @@ class TNumIO2 : public TCustomControl {
   // text box and the buttons.
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
+
+ protected:
+  // The focus frame lies just inside the text box, around the caret.
+  TRect FocusFrame() const override;
+
+ public:
   // The largest decimals and significant digits.
   static constexpr int kMaxDigits = 15;
   // Text box widths are kept within 0..kMaxTextBoxWidth.

@@ -30,3 +30,12 @@ TEST(MeterSize, LayoutsGetTheHintsAndTheDialFollows) {
   m->Paint();
   EXPECT_EQ(m->Canvas().Width(), 600);
 }
+
+TEST(MeterSize, FocusShowsAFrameOnScreenOnly) {
+  QWidget window;
+  auto* m = new TMeter;
+  EXPECT_FALSE(vyrtest::FocusFrameOnScreen(window, m, {300, 210}).IsEmpty());
+  m->clearFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(vyrtest::ScreenOnlyPixels(*m).IsEmpty());
+}

@@ -2,6 +2,7 @@
 // it is sized.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QWidget>
 
@@ -45,4 +46,17 @@ TEST(NumIO2Size, TheSmallestHeightHoldsInLayoutsAndResizes) {
   small.SetAutoSize(false);
   small.resize(100, 4);
   EXPECT_EQ(small.Height(), TNumIO2::kMinHeight);
+}
+
+TEST(NumIO2Size, FocusShowsAFrameInsideTheTextBoxOnScreenOnly) {
+  QWidget window;
+  auto* f = new TNumIO2;
+  f->SetValue(12.5);
+  const TRect frame = vyrtest::FocusFrameOnScreen(window, f, {300, 40});
+  ASSERT_FALSE(frame.IsEmpty());
+  EXPECT_GE(frame.Left, f->LeftSpace());
+  EXPECT_LE(frame.Right, f->LeftSpace() + f->TextBoxWidth());
+  f->clearFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(vyrtest::ScreenOnlyPixels(*f).IsEmpty());
 }

@@ -286,3 +286,18 @@ TEST(RepListLayout, SizeHintsFollowTheColumnsAndLayoutsKeepTheMinimum) {
   EXPECT_GE(list->height(), list->minimumSizeHint().height());
   EXPECT_GT(list->minimumSizeHint().height(), list->RowHeights(0));
 }
+
+TEST(RepListLayout, FocusMarksTheCurrentRowOnScreenOnly) {
+  QWidget window;
+  auto* list = new TReportListView;
+  Prepare(*list, 5);
+  ClickRow(*list, 3);
+  const TRect frame = vyrtest::FocusFrameOnScreen(window, list, {400, 200});
+  const TRect row = CellOf(*list, 0, 3);
+  ASSERT_FALSE(frame.IsEmpty());
+  EXPECT_GE(frame.Top, row.Top);
+  EXPECT_LE(frame.Bottom, row.Bottom);
+  list->clearFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(vyrtest::ScreenOnlyPixels(*list).IsEmpty());
+}
