@@ -11,9 +11,11 @@
 // DblClick, KeyDown (virtual key codes), KeyPress, KeyUp, DoEnter/DoExit,
 // MouseEnter/MouseLeave and DoMouseWheel. Each may be called directly;
 // exceptions never leave a Qt event handler (they go to the application).
+#include <QAccessible>
 #include <QImage>
 #include <QWidget>
 
+#include "host/Accessible.h"
 #include "host/Canvas.h"
 #include "host/Component.h"
 #include "host/Events.h"
@@ -77,6 +79,16 @@ class TControl : public QWidget, public TComponentBase {
   void Refresh() { Paint(); }
 
   void Loaded() override;
+
+  // What assistive technology reads (see host/Accessible.h): the role, the
+  // name when no accessibleName is set (the component's Name by default),
+  // the value as text, and a number with its range for controls that show
+  // one (written back through SetAccessibleNumber).
+  virtual QAccessible::Role AccessibleRole() const { return QAccessible::Client; }
+  virtual QString AccessibleName() const { return Name(); }
+  virtual QString AccessibleValue() const { return {}; }
+  virtual std::optional<TAccessibleNumber> AccessibleNumber() const { return std::nullopt; }
+  virtual void SetAccessibleNumber(double) {}
 
   // Input, as Qt delivers it or as a test calls it.
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);

@@ -246,6 +246,15 @@ class TMeter : public TGraphicControl {
   // with its labels. The dial follows any size the meter is given.
   QSize sizeHint() const override { return {297, 209}; }
   QSize minimumSizeHint() const override { return {100, 70}; }
+  // A dial to assistive technology, named by its caption, with the primary
+  // needle's value within the range.
+  QAccessible::Role AccessibleRole() const override { return QAccessible::Dial; }
+  QString AccessibleName() const override { return FCaption.isEmpty() ? Name() : FCaption; }
+  QString AccessibleValue() const override { return QString::number(FValue); }
+  std::optional<TAccessibleNumber> AccessibleNumber() const override {
+    return TAccessibleNumber{FValue, FMinValue, FMaxValue};
+  }
+  void SetAccessibleNumber(double value) override { SetValue(value); }
   // From another TMeter: every published property (not the events).
   void Assign(const TComponentBase* Source) override;
   void AssignTo(TComponentBase* Dest) const override;

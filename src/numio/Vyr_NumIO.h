@@ -105,6 +105,20 @@ class TNumIO2 : public TCustomControl {
   TRect FocusFrame() const override;
 
  public:
+  // An editable text to assistive technology, named by its left caption,
+  // with the text as value and Value within RangeLow..RangeHigh as number
+  // (a read-only field refuses writes).
+  QAccessible::Role AccessibleRole() const override { return QAccessible::EditableText; }
+  QString AccessibleName() const override { return FLeftText.isEmpty() ? Name() : FLeftText; }
+  QString AccessibleValue() const override { return FInBuffer; }
+  std::optional<TAccessibleNumber> AccessibleNumber() const override {
+    return TAccessibleNumber{Value(), FMinimum, FMaximum};
+  }
+  void SetAccessibleNumber(double value) override {
+    if (!FReadOnly) SetValue(value);
+  }
+
+ public:
   // The largest decimals and significant digits.
   static constexpr int kMaxDigits = 15;
   // Text box widths are kept within 0..kMaxTextBoxWidth.

@@ -1,5 +1,6 @@
 // TReportListView: cells and per-column settings, forwarded to the store
 // where it keeps them, and the column widths.
+#include <QStringList>
 #include <algorithm>
 
 #include "foundation/CellText.h"
@@ -12,6 +13,14 @@ QString TReportListView::Elem(int ACol, int ARow) const {
   QString text = FRLData->GetElem(ACol, ARow);
   if (OnReadCell) OnReadCell(const_cast<TReportListView*>(this), ACol, ARow, text);
   return text;
+}
+
+QString TReportListView::AccessibleValue() const {
+  const int r = SelectionTopDataRow();
+  if (r < 1 || r > NrOfRows()) return {};
+  QStringList cells;
+  for (int col = 0; col < ColCount(); ++col) cells << Elem(DataColumnOf(col), r);
+  return cells.join(QStringLiteral(", "));
 }
 
 double TReportListView::AsNumber(int ACol, int ARow) const {

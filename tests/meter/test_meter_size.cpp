@@ -2,6 +2,7 @@
 // layout gives it.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QWidget>
 
@@ -38,4 +39,23 @@ TEST(MeterSize, FocusShowsAFrameOnScreenOnly) {
   m->clearFocus();
   QApplication::processEvents();
   EXPECT_TRUE(vyrtest::ScreenOnlyPixels(*m).IsEmpty());
+}
+
+TEST(MeterAccessible, ScreenReadersSeeADialWithItsValue) {
+  QWidget window;
+  auto* m = new TMeter;
+  m->SetCaption(QStringLiteral("Pressure"));
+  m->SetMeterMaxValue(10);
+  m->SetValue(4);
+  vyrtest::ShowInLayout(window, m, {300, 210});
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(m);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->role(), QAccessible::Dial);
+  EXPECT_EQ(a->text(QAccessible::Name), "Pressure");
+  EXPECT_EQ(a->text(QAccessible::Value), "4");
+  ASSERT_NE(a->valueInterface(), nullptr);
+  EXPECT_DOUBLE_EQ(a->valueInterface()->minimumValue().toDouble(), 0);
+  EXPECT_DOUBLE_EQ(a->valueInterface()->maximumValue().toDouble(), 10);
+  a->valueInterface()->setCurrentValue(20.0);  // clamped like any write
+  EXPECT_DOUBLE_EQ(m->Value(), 10);
 }

@@ -2,6 +2,7 @@
 // it is sized.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QWidget>
@@ -59,4 +60,30 @@ TEST(NumIO2Size, FocusShowsAFrameInsideTheTextBoxOnScreenOnly) {
   f->clearFocus();
   QApplication::processEvents();
   EXPECT_TRUE(vyrtest::ScreenOnlyPixels(*f).IsEmpty());
+}
+
+TEST(NumIO2Accessible, ScreenReadersSeeAnEditableNumber) {
+  QWidget window;
+  auto* f = new TNumIO2;
+  f->SetName(QStringLiteral("RateField"));
+  f->SetValue(12.5);
+  f->SetRangeHigh(50);
+  vyrtest::ShowInLayout(window, f, {300, 40});
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->role(), QAccessible::EditableText);
+  EXPECT_EQ(a->text(QAccessible::Name), "RateField");
+  f->SetLeftText(QStringLiteral("Rate"));
+  EXPECT_EQ(a->text(QAccessible::Name), "Rate");
+  EXPECT_EQ(a->text(QAccessible::Value), f->Text());
+  ASSERT_NE(a->valueInterface(), nullptr);
+  EXPECT_DOUBLE_EQ(a->valueInterface()->currentValue().toDouble(), 12.5);
+  EXPECT_DOUBLE_EQ(a->valueInterface()->maximumValue().toDouble(), 50);
+  a->valueInterface()->setCurrentValue(7.25);
+  EXPECT_DOUBLE_EQ(f->Value(), 7.25);
+  f->SetReadOnly(true);
+  a->valueInterface()->setCurrentValue(3.0);
+  EXPECT_DOUBLE_EQ(f->Value(), 7.25);
+  f->SetEnabled(false);
+  EXPECT_TRUE(a->state().disabled);
 }

@@ -3,6 +3,8 @@
 // widths, and one paint per bulk operation.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QWidget>
 
 #include "RepListTestKit.h"
@@ -300,4 +302,23 @@ TEST(RepListLayout, FocusMarksTheCurrentRowOnScreenOnly) {
   list->clearFocus();
   QApplication::processEvents();
   EXPECT_TRUE(vyrtest::ScreenOnlyPixels(*list).IsEmpty());
+}
+
+TEST(RepListAccessible, ScreenReadersSeeATableAndTheCurrentRow) {
+  QWidget window;
+  auto* list = new TReportListView;
+  list->SetName(QStringLiteral("Readings"));
+  Prepare(*list, 4);
+  list->SetElem(2, 3, QStringLiteral("x"));
+  ClickRow(*list, 3);
+  vyrtest::ShowInLayout(window, list, {400, 200});
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(list);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->role(), QAccessible::Table);
+  EXPECT_EQ(a->text(QAccessible::Name), "Readings");
+  EXPECT_EQ(a->text(QAccessible::Value), "r3, x, , , ");
+  EXPECT_EQ(a->valueInterface(), nullptr);
+  list->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(a->state().focused, list->hasFocus());
 }
