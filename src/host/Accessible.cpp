@@ -9,12 +9,14 @@ namespace {
 // Qt asks every installed factory for each object it makes accessible.
 QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) {
   auto* control = qobject_cast<TControl*>(object);
-  return control ? new TControlAccessible(control) : nullptr;
+  return control ? control->CreateAccessible() : nullptr;
 }
 
 [[maybe_unused]] const bool kFactoryInstalled = (QAccessible::installFactory(&ControlAccessibleFactory), true);
 
 }  // namespace
+
+QAccessibleInterface* TControl::CreateAccessible() { return new TControlAccessible(this); }
 
 TControlAccessible::TControlAccessible(TControl* control)
     : QAccessibleWidget(control, control->AccessibleRole()) {}

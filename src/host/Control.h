@@ -89,6 +89,9 @@ class TControl : public QWidget, public TComponentBase {
   virtual QString AccessibleValue() const { return {}; }
   virtual std::optional<TAccessibleNumber> AccessibleNumber() const { return std::nullopt; }
   virtual void SetAccessibleNumber(double) {}
+  // The interface Qt hands to assistive technology; a control with more to
+  // tell (a table) returns its own.
+  virtual QAccessibleInterface* CreateAccessible();
 
   // Input, as Qt delivers it or as a test calls it.
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);

@@ -351,9 +351,11 @@ class TReportListView : public TCustomDrawGrid {
   void Assign(const TComponentBase* Source) override;
   void AssignTo(TComponentBase* Dest) const override;
   void Loaded() override;
-  // A table to assistive technology, its value the current row's cells.
+  // A table to assistive technology (replist/RepListAccessible.h), its
+  // value the current row's cells.
   QAccessible::Role AccessibleRole() const override { return QAccessible::Table; }
   QString AccessibleValue() const override;
+  QAccessibleInterface* CreateAccessible() override;
   void SetBounds(int left, int top, int width, int height) override;
 
   TNotifyEvent OnChange, OnChangeSetup, OnSelectedChange;

@@ -318,6 +318,30 @@ TEST(RepListAccessible, ScreenReadersSeeATableAndTheCurrentRow) {
   EXPECT_EQ(a->text(QAccessible::Name), "Readings");
   EXPECT_EQ(a->text(QAccessible::Value), "r3, x, , , ");
   EXPECT_EQ(a->valueInterface(), nullptr);
+  QAccessibleTableInterface* table = a->tableInterface();
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->rowCount(), 4);
+  EXPECT_EQ(table->columnCount(), 5);
+  EXPECT_EQ(table->columnDescription(0), "C-1");
+  QAccessibleInterface* cell = table->cellAt(2, 1);
+  ASSERT_NE(cell, nullptr);
+  EXPECT_EQ(cell->role(), QAccessible::Cell);
+  EXPECT_EQ(cell->text(QAccessible::Name), "x");
+  EXPECT_TRUE(cell->state().selected);
+  EXPECT_EQ(cell->parent(), a);
+  EXPECT_EQ(a->indexOfChild(cell), 2 * 5 + 1);
+  EXPECT_EQ(a->child(11), cell);
+  EXPECT_EQ(table->selectedRows(), QList<int>{2});
+  EXPECT_EQ(table->cellAt(4, 0), nullptr);
+  // The cells follow the displayed order and columns.
+  list->SetColumnOrder({2, 1, 3, 4, 5});
+  EXPECT_EQ(table->cellAt(2, 0)->text(QAccessible::Name), "x");
+  EXPECT_EQ(table->columnDescription(0), "C-2");
+  EXPECT_TRUE(table->selectRow(0));
+  EXPECT_TRUE(list->RowSelected(1));
+  EXPECT_FALSE(list->RowSelected(3));  // single selection mode
+  list->SetNrOfRows(1);
+  EXPECT_FALSE(cell->isValid());
   list->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(a->state().focused, list->hasFocus());
