@@ -32,7 +32,7 @@ QString TControlAccessible::text(QAccessible::Text t) const {
     case QAccessible::Value:
       return Control()->AccessibleValue();
     case QAccessible::Description:
-      return widget()->accessibleDescription().isEmpty() ? widget()->toolTip() : widget()->accessibleDescription();
+      return widget()->accessibleDescription().isEmpty() ? Control()->Hint() : widget()->accessibleDescription();
     default:
       return QAccessibleWidget::text(t);
   }

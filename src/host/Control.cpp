@@ -1,9 +1,11 @@
 #include "host/Control.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "host/Application.h"
 #include "host/KeyCodes.h"
@@ -209,6 +211,33 @@ void TControl::DrawFocusFrame(QPainter& p) {
   p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+}
+
+void TControl::SetHint(const QString& hint) {
+  FHint = hint;
+  setToolTip(FShowHint ? hint : QString());
+}
+
+void TControl::SetShowHint(bool value) {
+  FShowHint = value;
+  setToolTip(value ? FHint : QString());
+}
+
+void TControl::SetTabStop(bool value) {
+  if (focusPolicy() == Qt::NoFocus) return;
+  setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TControl::contextMenuEvent(QContextMenuEvent* e) {
+  Guarded([&] {
+    const bool byMouse = e->reason() == QContextMenuEvent::Mouse;
+    const TPoint at = byMouse ? TPoint{e->pos().x(), e->pos().y()} : TPoint{-1, -1};
+    bool handled = false;
+    Raise(OnContextPopup, this, at, handled);
+    if (handled || !FPopupMenu) return;
+    const QPoint screen = e->globalPos();
+    FPopupMenu->Popup(screen.x(), screen.y());
+  });
 }
 
 void TControl::resizeEvent(QResizeEvent*) {

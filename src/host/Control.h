@@ -13,6 +13,7 @@
 // exceptions never leave a Qt event handler (they go to the application).
 #include <QAccessible>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include "host/Accessible.h"
@@ -20,6 +21,7 @@
 #include "host/Component.h"
 #include "host/Events.h"
 #include "host/Font.h"
+#include "host/PopupMenu.h"
 
 class QPainter;
 
@@ -29,6 +31,8 @@ class TControl : public QWidget, public TComponentBase {
   Q_OBJECT
   Q_PROPERTY(uint Color READ Color WRITE SetColor)
   Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+  Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+  Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
   Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
   Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
   Q_PROPERTY(qlonglong Tag READ TagValue WRITE SetTagValue)
@@ -59,8 +63,19 @@ class TControl : public QWidget, public TComponentBase {
   virtual void SetFont(const TFont& font);
   TColor Color() const { return FColor; }
   virtual void SetColor(TColor color);
-  QString Hint() const { return toolTip(); }
-  void SetHint(const QString& hint) { setToolTip(hint); }
+  // The tooltip text; it shows while ShowHint is on (the default).
+  QString Hint() const { return FHint; }
+  void SetHint(const QString& hint);
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool value);
+  // Whether Tab stops at the control (a focusable control still takes the
+  // focus by click). Controls that never take the focus ignore it.
+  bool TabStop() const { return focusPolicy() & Qt::TabFocus; }
+  void SetTabStop(bool value);
+  // Opened by a right click or the menu key unless OnContextPopup handles
+  // the request; not owned (the application keeps it, as with any menu).
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
   qlonglong TagValue() const { return Tag(); }
   void SetTagValue(qlonglong tag) { SetTag(std::intptr_t(tag)); }
 
@@ -118,6 +133,7 @@ class TControl : public QWidget, public TComponentBase {
   TKeyPressEvent OnKeyPress;
   TMouseWheelEvent OnMouseWheel;
   TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
+  TContextPopupEvent OnContextPopup;
 
  protected:
   // Draws the control into Canvas(). The base fills it with Color.
@@ -152,6 +168,7 @@ class TControl : public QWidget, public TComponentBase {
   void leaveEvent(QEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
   void changeEvent(QEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
 
   QImage FImage;
 
@@ -160,6 +177,9 @@ class TControl : public QWidget, public TComponentBase {
   void DrawFocusFrame(QPainter& p);
   TCanvas FCanvas;
   TFont FFont;
+  QString FHint;
+  bool FShowHint = true;
+  QPointer<TPopupMenu> FPopupMenu;
   TColor FColor = clBtnFace;
   int FPaintCount = 0;
   bool FStale = true;

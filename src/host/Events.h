@@ -15,6 +15,9 @@ using TKeyEvent = std::function<void(TObject* Sender, quint16& Key, TShiftState 
 using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+// A context menu was asked for at MousePos (client coordinates; -1, -1 when
+// asked for by keyboard); setting Handled keeps the PopupMenu closed.
+using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
 // Calls an event when it is assigned.

@@ -2,12 +2,15 @@
 // calls and real Qt events), focus moving on, and exception containment.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QTest>
 #include <QWidget>
 #include <stdexcept>
 
 #include "host/Control.h"
 #include "host/KeyCodes.h"
+#include "host/Modal.h"
 #include "support/ManualClock.h"
 
 using namespace vyr;
@@ -228,4 +231,64 @@ TEST(ControlInput, WheelRaisesTheGeneralEventThenUpOrDown) {
   EXPECT_TRUE(p.DoMouseWheel(0, -120, {0, 0}));
   EXPECT_FALSE(p.DoMouseWheel(0, 120, {0, 0}));
   EXPECT_EQ(seen, (std::vector<std::string>{"-120", "down", "120"}));
+}
+
+TEST(ControlFramework, TabStopDecidesWhetherTabStopsAtAControl) {
+  QWidget window;
+  auto* a = new Probe(&window);
+  auto* b = new Probe(&window);
+  auto* c = new Probe(&window);
+  auto* dot = new Dot(&window);
+  b->SetTabStop(false);
+  EXPECT_FALSE(b->TabStop());
+  dot->SetTabStop(true);
+  EXPECT_FALSE(dot->TabStop());
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  a->SetFocus();
+  QTest::keyClick(a, Qt::Key_Tab);
+  EXPECT_TRUE(c->Focused());  // b is skipped by Tab
+  QTest::mouseClick(b, Qt::LeftButton);
+  EXPECT_TRUE(b->Focused());  // but a click still focuses it
+}
+
+TEST(ControlFramework, HintShowsWhileShowHintIsOn) {
+  Probe p;
+  p.SetHint(QStringLiteral("Inlet pressure"));
+  EXPECT_EQ(p.toolTip(), "Inlet pressure");
+  p.SetShowHint(false);
+  EXPECT_EQ(p.Hint(), "Inlet pressure");
+  EXPECT_TRUE(p.toolTip().isEmpty());
+  p.SetShowHint(true);
+  EXPECT_EQ(p.toolTip(), "Inlet pressure");
+}
+
+TEST(ControlFramework, ContextRequestsRaiseOnContextPopupThenOpenThePopupMenu) {
+  Probe p;
+  p.resize(40, 30);
+  TPopupMenu menu;
+  menu.AddItem(QStringLiteral("Reset"));
+  int opened = 0;
+  const TMenuInterceptor previous = SetMenuInterceptor([&](QMenu& m, TPoint) { opened += &m == &menu; });
+  std::vector<TPoint> asked;
+  bool handle = true;
+  p.OnContextPopup = [&](TObject*, TPoint at, bool& handled) {
+    asked.push_back(at);
+    handled = handle;
+  };
+  QContextMenuEvent byMouse(QContextMenuEvent::Mouse, QPoint(5, 7));
+  QApplication::sendEvent(&p, &byMouse);
+  EXPECT_EQ(opened, 0);  // no menu assigned, and the handler took it
+  p.SetPopupMenu(&menu);
+  QApplication::sendEvent(&p, &byMouse);
+  EXPECT_EQ(opened, 0);  // handled
+  handle = false;
+  QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(0, 0));
+  QApplication::sendEvent(&p, &byKey);
+  EXPECT_EQ(opened, 1);
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[0].X, 5);
+  EXPECT_EQ(asked[0].Y, 7);
+  EXPECT_EQ(asked[2].X, -1);
+  SetMenuInterceptor(previous);
 }
