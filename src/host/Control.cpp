@@ -234,7 +234,11 @@ void TControl::contextMenuEvent(QContextMenuEvent* e) {
     const TPoint at = byMouse ? TPoint{e->pos().x(), e->pos().y()} : TPoint{-1, -1};
     bool handled = false;
     Raise(OnContextPopup, this, at, handled);
-    if (handled || !FPopupMenu) return;
+    if (handled) return;
+    if (!FPopupMenu) {
+      e->ignore();  // the parent may have a menu of its own
+      return;
+    }
     const QPoint screen = e->globalPos();
     FPopupMenu->Popup(screen.x(), screen.y());
   });

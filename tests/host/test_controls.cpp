@@ -279,6 +279,11 @@ TEST(ControlFramework, ContextRequestsRaiseOnContextPopupThenOpenThePopupMenu) {
   QContextMenuEvent byMouse(QContextMenuEvent::Mouse, QPoint(5, 7));
   QApplication::sendEvent(&p, &byMouse);
   EXPECT_EQ(opened, 0);  // no menu assigned, and the handler took it
+  handle = false;
+  QContextMenuEvent unclaimed(QContextMenuEvent::Mouse, QPoint(5, 7));
+  QApplication::sendEvent(&p, &unclaimed);
+  EXPECT_FALSE(unclaimed.isAccepted());  // left to the parent
+  handle = true;
   p.SetPopupMenu(&menu);
   QApplication::sendEvent(&p, &byMouse);
   EXPECT_EQ(opened, 0);  // handled
@@ -286,9 +291,9 @@ TEST(ControlFramework, ContextRequestsRaiseOnContextPopupThenOpenThePopupMenu) {
   QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(0, 0));
   QApplication::sendEvent(&p, &byKey);
   EXPECT_EQ(opened, 1);
-  ASSERT_EQ(asked.size(), 3u);
+  ASSERT_EQ(asked.size(), 4u);
   EXPECT_EQ(asked[0].X, 5);
   EXPECT_EQ(asked[0].Y, 7);
-  EXPECT_EQ(asked[2].X, -1);
+  EXPECT_EQ(asked[3].X, -1);
   SetMenuInterceptor(previous);
 }
