@@ -99,8 +99,6 @@ void TReportListView::RemoveColumn(int c) {
     for (int& entry : FColOrder)
       if (entry > c - 1) --entry;
     FRLData->RemoveColumn(c);
-    ResizeColumnArrays(NrOfColumns());
-    if (FColOrder.size() != FColumns.size()) ResetColumnOrder();
     SetColCount(std::max(NrOfColumns(), 1));
   }
   ChangedSetup();
