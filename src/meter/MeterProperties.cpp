@@ -125,6 +125,18 @@ void TMeter::Loaded() {
   Paint();
 }
 
+TPropertyList TMeter::CopiedProperties() {
+  static constexpr const char* names[] = {
+      "Value", "ValueSec", "MeterMinValue", "MeterMaxValue", "ThresholdLow", "ThresholdHigh",
+      "Logarithmic", "MeterLayout", "MeterDecPlaces", "MeterNrTicks", "MeterShortTicks",
+      "MeterScaleLine", "ScaleVisible", "ScaleBkVisible", "ScaleBkWidth", "ColorSclBkLow",
+      "ColorSclBkNorm", "ColorSclBkHigh", "ColorScale", "ColorBakG", "ColorCover", "ColorScheme",
+      "LimWatchHighOn", "LimWatchLowOn", "LimWatchActColor", "LimWatchPsvColor", "RimTop",
+      "RimBottom", "RimSide", "AnchorCovered", "AnchorSize", "AnchorImage", "BackGroundImg",
+      "BkgndFillMode", "Caption", "FontCaption", "FrameStyle"};
+  return names;
+}
+
 // Replays the source's published properties the way a stored form writes
 // them, so that the copy passes the same checks as a loaded form.
 void TMeter::Assign(const TComponentBase* Source) {
@@ -138,11 +150,7 @@ void TMeter::Assign(const TComponentBase* Source) {
   BeginLoading();
   // The scale kind first: it decides which limits the writes below accept.
   FLogarithmic = source->FLogarithmic;
-  const QMetaObject& meta = staticMetaObject;
-  for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
-    const QMetaProperty property = meta.property(i);
-    property.write(this, property.read(source));
-  }
+  CopyProperties(*this, *source, CopiedProperties());
   SetFont(source->Font());
   FFontCaption = source->FFontCaption;
   CopyQuietly(FNeedle, source->FNeedle);

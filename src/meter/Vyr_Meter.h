@@ -19,6 +19,7 @@
 #include "foundation/Errors.h"
 #include "host/Bitmap.h"
 #include "host/Control.h"
+#include "host/PropertyCopy.h"
 #include "meter/MeterGeometry.h"
 #include "meter/MeterScale.h"
 #include "meter/MeterTypes.h"
@@ -257,6 +258,8 @@ class TMeter : public TGraphicControl {
   void SetAccessibleNumber(double value) override { SetValue(value); }
   // From another TMeter: every published property (not the events).
   void Assign(const TComponentBase* Source) override;
+  // The properties Assign copies, in the order it writes them.
+  static TPropertyList CopiedProperties();
   void AssignTo(TComponentBase* Dest) const override;
 
   // The base's mouse-move handling, then OnMouseMoveInMeter.

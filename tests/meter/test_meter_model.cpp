@@ -4,10 +4,15 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
+
+#include <QImage>
+#include <QTemporaryDir>
 #include <tuple>
 
 #include "MeterEvents.h"
 #include "meter/Vyr_Meter.h"
+#include "support/AssignWalk.h"
 
 using namespace vyr;
 using metertest::RangeEvents;
@@ -386,6 +391,16 @@ TEST(MeterAssign, CopiesThePublishedPropertiesNotTheEvents) {
   EXPECT_EQ(third.Caption(), QStringLiteral("kPa"));
   TControl plain;
   EXPECT_THROW(plain.Assign(&source), EConvertError);
+}
+
+TEST(MeterAssign, CopiesEveryListedProperty) {
+  QTemporaryDir dir;
+  const QString picture = dir.filePath(QStringLiteral("dial.png"));
+  QImage image(8, 8, QImage::Format_RGB32);
+  image.fill(Qt::darkCyan);
+  ASSERT_TRUE(image.save(picture));
+  vyrtest::ExpectAssignCopiesList([] { return std::make_unique<TMeter>(); }, TMeter::CopiedProperties(), {},
+                                  {{QStringLiteral("AnchorImage"), picture}, {QStringLiteral("BackGroundImg"), picture}});
 }
 
 // The copy takes the source's scale kind before its limits, so that the
