@@ -69,7 +69,101 @@ void PadWithZeros(char* text, int length) {
   }
 }
 
+// The most significant digits a double carries.
+constexpr int kMaxSignificant = 17;
+
+// The digits of a positive finite value rounded to count significant digits
+// (no point), with the decimal exponent of the first one.
+struct TSignificant {
+  char digits[kMaxSignificant + 1];
+  int count = 0;
+  int exponent = 0;
+};
+
+TSignificant Significant(double magnitude, int count) {
+  char text[64];
+  char* end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, count - 1).ptr;
+  TSignificant s;
+  const char* mark = std::find(text, end, 'e');
+  for (const char* p = text; p < mark; ++p)
+    if (*p != '.') s.digits[s.count++] = *p;
+  std::from_chars(mark[1] == '+' ? mark + 2 : mark + 1, end, s.exponent);
+  return s;
+}
+
+// "E", the sign and at least three digits.
+QString ExponentText(int exponent) {
+  QString digits = QString::number(std::abs(exponent));
+  return QStringLiteral("E") + QChar(exponent < 0 ? u'-' : u'+') + QString(std::max(3 - int(digits.size()), 0), u'0') +
+         digits;
+}
+
+// Digits without the zeros they end in.
+QString TrimTrailingZeros(QString digits) {
+  while (!digits.isEmpty() && digits.back() == u'0') digits.chop(1);
+  return digits;
+}
+
+// A whole part and a fraction joined by a point, the point only with a fraction.
+QString JoinPoint(const QString& whole, const QString& fraction) {
+  return fraction.isEmpty() ? whole : whole + u'.' + fraction;
+}
+
+QString NonFiniteText(double value) {
+  if (std::isnan(value)) return QStringLiteral("NaN");
+  return value < 0 ? QStringLiteral("-Inf") : QStringLiteral("Inf");
+}
+
+QString Signed(double value, const QString& magnitude) { return value < 0 ? u'-' + magnitude : magnitude; }
+
 }  // namespace
+
+QString FormatGeneral(double Value, int Precision) {
+  if (!std::isfinite(Value)) return NonFiniteText(Value);
+  if (Value == 0.0) return QStringLiteral("0");
+  const int precision = std::clamp(Precision, 1, kMaxSignificant);
+  const double magnitude = std::fabs(Value);
+  const TSignificant s = Significant(magnitude, precision);
+  const QString digits = QString::fromLatin1(s.digits, s.count);
+  if (magnitude < 0.00001 || s.exponent + 1 > precision)
+    return Signed(Value, JoinPoint(digits.left(1), TrimTrailingZeros(digits.mid(1))) + ExponentText(s.exponent));
+  if (s.exponent >= 0)
+    return Signed(Value, JoinPoint(digits.left(s.exponent + 1), TrimTrailingZeros(digits.mid(s.exponent + 1))));
+  return Signed(Value, JoinPoint(QStringLiteral("0"), QString(-s.exponent - 1, u'0') + TrimTrailingZeros(digits)));
+}
+
+QString FormatScientific(double Value, int Digits) {
+  if (!std::isfinite(Value)) return NonFiniteText(Value);
+  const int count = std::clamp(Digits, 1, kMaxSignificant);
+  if (Value == 0.0) return JoinPoint(QStringLiteral("0"), QString(count - 1, u'0')) + ExponentText(0);
+  const TSignificant s = Significant(std::fabs(Value), count);
+  const QString digits = QString::fromLatin1(s.digits, s.count);
+  return Signed(Value, JoinPoint(digits.left(1), digits.mid(1)) + ExponentText(s.exponent));
+}
+
+QString FormatEngineering(double Value, int Decimals) {
+  if (!std::isfinite(Value)) return NonFiniteText(Value);
+  const int decimals = std::clamp(Decimals, 0, kMaxSignificant);
+  const long double magnitude = std::fabs(Value);
+  int exponent = 0;
+  if (magnitude != 0) {
+    const int decimalExponent = Significant(double(magnitude), kMaxSignificant).exponent;
+    exponent = decimalExponent >= 0 ? decimalExponent / 3 * 3 : -((2 - decimalExponent) / 3 * 3);
+  }
+  char text[64];
+  auto mantissa = [&] {
+    // Long double keeps 10^-exponent finite for the smallest doubles.
+    const long double scaled = magnitude * std::pow(10.0L, -exponent);
+    return QString::fromLatin1(
+        text, std::to_chars(text, text + sizeof text, scaled, std::chars_format::fixed, decimals).ptr - text);
+  };
+  QString m = mantissa();
+  if (m.indexOf(u'.') == 4 || (decimals == 0 && m.size() == 4)) {
+    exponent += 3;
+    m = mantissa();
+  }
+  return Signed(Value, m + ExponentText(exponent));
+}
 
 QString FormatFloatField(int Width, int Decimals, double Value) {
   const int width = static_cast<int>(std::min<std::int64_t>(std::abs(std::int64_t{Width}), kMaxNumField));

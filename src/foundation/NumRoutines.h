@@ -55,6 +55,28 @@ inline constexpr int kMaxNumField = 1000;
 // A negative Width pads with "0" instead of blanks, the "-" going first.
 QString FormatFloatField(int Width, int Decimals, double Value);
 
+// General format: Precision significant digits (clamped to 1..17), fixed
+// notation when |Value| is at least 0.00001 and its integer part, after
+// rounding, has no more than Precision digits; scientific notation
+// otherwise. Trailing zeros of the fraction and a point left without digits
+// are dropped ("2.5", "100", "1.5E+010", "1E-006"). The exponent is "E", its
+// sign and at least three digits. Zero and negative zero give "0"; NaN and
+// the infinities give "NaN", "Inf" and "-Inf".
+QString FormatGeneral(double Value, int Precision);
+
+// Scientific notation with Digits significant digits in all (clamped to
+// 1..17): one digit, a point and Digits - 1 digits (no point for one digit),
+// then the exponent as in FormatGeneral ("1.23E+003", "-5E-002").
+// Non-finite values as in FormatGeneral.
+QString FormatScientific(double Value, int Digits);
+
+// Engineering notation: a mantissa from 1 up to 1000 (0 for zero) with
+// Decimals decimals (clamped to 0..17) and an exponent that is a multiple of
+// three, written as in FormatGeneral ("12.35E+003", "470E-009"). A mantissa
+// that rounds up to 1000 moves to the next exponent. Non-finite values as in
+// FormatGeneral.
+QString FormatEngineering(double Value, int Decimals);
+
 // Exactly Count digits of Value (upper-case hex, octal, binary), zero-padded;
 // higher digits are dropped. Count is clamped to 1..8, 1..11 and 1..32.
 QString HexDigits(std::uint32_t Value, int Count);

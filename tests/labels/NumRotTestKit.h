@@ -1,0 +1,49 @@
+#pragma once
+// Pixel helpers of the numeric and rotated label tests: where the ink of a
+// text lies on a plain background.
+#include <algorithm>
+
+#include "host/Canvas.h"
+
+namespace numrot {
+
+// Bounding box of the pixels inside area whose colour passes the test
+// (empty when there are none).
+template <typename Test>
+vyr::TRect BoundsWhere(const vyr::TCanvas& c, const vyr::TRect& area, Test test) {
+  vyr::TRect r{area.Right, area.Bottom, area.Left - 1, area.Top - 1};
+  for (int y = area.Top; y < area.Bottom; ++y)
+    for (int x = area.Left; x < area.Right; ++x)
+      if (test(c.Pixels(x, y))) {
+        r.Left = std::min(r.Left, x);
+        r.Top = std::min(r.Top, y);
+        r.Right = std::max(r.Right, x + 1);
+        r.Bottom = std::max(r.Bottom, y + 1);
+      }
+  return r.Right < area.Left ? vyr::TRect{} : r;
+}
+
+// The pixels that differ from the background (a system colour is resolved).
+inline vyr::TRect InkBounds(const vyr::TCanvas& c, const vyr::TRect& area, vyr::TColor background) {
+  const vyr::TColor plain = vyr::ColorToRGB(background);
+  return BoundsWhere(c, area, [plain](vyr::TColor p) { return p != plain; });
+}
+
+// The pixels of the colour.
+inline vyr::TRect ColorBounds(const vyr::TCanvas& c, const vyr::TRect& area, vyr::TColor color) {
+  return BoundsWhere(c, area, [color](vyr::TColor p) { return p == color; });
+}
+
+// Number of pixels of the colour inside area.
+inline int CountIn(const vyr::TCanvas& c, const vyr::TRect& area, vyr::TColor color) {
+  int n = 0;
+  for (int y = area.Top; y < area.Bottom; ++y)
+    for (int x = area.Left; x < area.Right; ++x) n += c.Pixels(x, y) == color;
+  return n;
+}
+
+// Twice the centre of a box, so that odd sizes stay exact.
+inline int CentreX2(const vyr::TRect& r) { return r.Left + r.Right; }
+inline int CentreY2(const vyr::TRect& r) { return r.Top + r.Bottom; }
+
+}  // namespace numrot
