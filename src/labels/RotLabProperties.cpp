@@ -1,0 +1,166 @@
+// The rotated label's construction, properties, anchor, size and copying.
+#include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
+
+#include "foundation/Rounding.h"
+#include "host/ControlRegistry.h"
+#include "labels/RotLabPrivate.h"
+
+VYR_REGISTER_CONTROL(TRotLab, "labels/Vyr_RotLab.h")
+
+namespace vyr {
+namespace {
+
+constexpr int kCaptionFontSize = 11;
+
+}  // namespace
+
+TRotLab::TRotLab(QWidget* AOwner) : TGraphicControl(AOwner), d(std::make_unique<Private>()) {
+  TFont font = Font();
+  font.Size = kCaptionFontSize;
+  TGraphicControl::SetFont(font);
+  resize(200, 200);
+  AdjustAutoCenter();
+}
+
+TRotLab::~TRotLab() = default;
+
+template <typename T>
+void TRotLab::Store(T& field, T value) {
+  if (field == value) return;
+  field = value;
+  Repaint();
+}
+
+void TRotLab::Repaint() {
+  if (d->Transparent)
+    Invalidate();
+  else
+    Paint();
+}
+
+QString TRotLab::Caption() const { return d->Caption; }
+void TRotLab::SetCaption(const QString& value) { Store(d->Caption, value); }
+int TRotLab::TextAngle() const { return d->TextAngle; }
+void TRotLab::SetTextAngle(int value) { Store(d->TextAngle, value); }
+int TRotLab::PosX() const { return d->TextPosX; }
+void TRotLab::SetPosX(int value) {
+  if (d->AutoCenter)
+    AdjustAutoCenter();
+  else
+    Store(d->TextPosX, value);
+}
+int TRotLab::PosY() const { return d->TextPosY; }
+void TRotLab::SetPosY(int value) {
+  if (d->AutoCenter)
+    AdjustAutoCenter();
+  else
+    Store(d->TextPosY, value);
+}
+bool TRotLab::AutoCenter() const { return d->AutoCenter; }
+void TRotLab::SetAutoCenter(bool value) {
+  if (value == d->AutoCenter) return;
+  d->AutoCenter = value;
+  if (value)
+    AdjustAutoCenter();
+  else
+    Repaint();
+}
+TAlignment TRotLab::Alignment() const { return d->Alignment; }
+void TRotLab::SetAlignment(TAlignment value) { Store(d->Alignment, value); }
+bool TRotLab::AntiAlias() const { return d->AntiAlias; }
+void TRotLab::SetAntiAlias(bool value) { Store(d->AntiAlias, value); }
+bool TRotLab::IsTransparent() const { return d->Transparent; }
+// Turning transparent needs the parent's picture, so it always waits.
+void TRotLab::SetTransparent(bool value) {
+  if (value == d->Transparent) return;
+  d->Transparent = value;
+  Repaint();
+}
+TFrameStyle TRotLab::FrameStyle() const { return d->FrameStyle; }
+void TRotLab::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, value); }
+
+void TRotLab::SetColor(TColor color) {
+  if (color == Color()) return;
+  TGraphicControl::SetColor(color);
+  Repaint();
+}
+
+void TRotLab::SetFont(const TFont& font) {
+  if (font == Font()) return;
+  TGraphicControl::SetFont(font);
+  Repaint();
+}
+
+void TRotLab::SetAlignmentOrdinal(int value) { SetAlignment(TAlignment(std::clamp(value, 0, int(taCenter)))); }
+void TRotLab::SetFrameStyleOrdinal(int value) { SetFrameStyle(TFrameStyle(std::clamp(value, 0, 255))); }
+void TRotLab::SetFontQ(const QFont& font) {
+  TFont f = Font();
+  f.AssignQFont(font);
+  SetFont(f);
+}
+
+void TRotLab::AdjustAutoCenter() {
+  const int x = Width() / 2, y = Height() / 2;
+  if (x == d->TextPosX && y == d->TextPosY) return;
+  d->TextPosX = x;
+  d->TextPosY = y;
+  Repaint();
+}
+
+// The anchor follows the size once the label sits on a parent.
+void TRotLab::Resize() {
+  TGraphicControl::Resize();
+  if (d->AutoCenter && parentWidget() != nullptr) AdjustAutoCenter();
+}
+
+TPoint TRotLab::TextOffset(TAlignment alignment, int textWidth, int textHeight, int angle) {
+  const int hw = textWidth / 2, hh = textHeight / 2;
+  const double a = (angle % 360) / 180.0 * M_PI;
+  const double s = std::sin(a), c = std::cos(a);
+  switch (alignment) {
+    case taLeftJustify: return {RoundHalfEven(-hh * s), RoundHalfEven(-hh * c)};
+    case taRightJustify: return {RoundHalfEven(-2.0 * hw * c - hh * s), RoundHalfEven(2.0 * hw * s - hh * c)};
+    case taCenter: break;
+  }
+  return {RoundHalfEven(-hw * c - hh * s), RoundHalfEven(hw * s - hh * c)};
+}
+
+QSize TRotLab::sizeHint() const {
+  const QFontMetrics m(Font().ToQFont());
+  const double a = (d->TextAngle % 360) / 180.0 * M_PI;
+  const double w = m.horizontalAdvance(d->Caption), h = m.height();
+  const double boxW = std::fabs(w * std::cos(a)) + std::fabs(h * std::sin(a));
+  const double boxH = std::fabs(w * std::sin(a)) + std::fabs(h * std::cos(a));
+  // Rounding noise of sin and cos must not add a pixel to an exact size.
+  auto pixels = [](double extent) { return int(std::ceil(extent - 1e-6)) + 8; };
+  return {pixels(boxW), pixels(boxH)};
+}
+
+QSize TRotLab::minimumSizeHint() const { return sizeHint(); }
+
+TPropertyList TRotLab::CopiedProperties() {
+  static constexpr const char* names[] = {"AutoCenter", "FrameStyle", "TextAngle", "PosX", "PosY", "AntiAlias"};
+  return names;
+}
+
+void TRotLab::Assign(const TComponentBase* Source) {
+  const auto* source = dynamic_cast<const TRotLab*>(Source);
+  if (source == nullptr) {
+    TGraphicControl::Assign(Source);
+    return;
+  }
+  if (source == this) return;
+  CopyProperties(*this, *source, CopiedProperties());
+  Invalidate();
+}
+
+void TRotLab::AssignTo(TComponentBase* Dest) const {
+  if (auto* label = dynamic_cast<TRotLab*>(Dest))
+    label->Assign(this);
+  else
+    TGraphicControl::AssignTo(Dest);
+}
+
+}  // namespace vyr
