@@ -27,9 +27,16 @@ void TNumLab::Store(T& field, T value) {
   Changed();
 }
 
-// Assign paints once, after the last property.
+// Assign paints once, after the last property; a stored form once loaded.
 void TNumLab::Changed() {
-  if (!d->Copying) Paint();
+  if (!d->Copying && !IsLoading()) Paint();
+}
+
+// A stored form may write LeftSpace before the size: the cap comes now.
+void TNumLab::Loaded() {
+  TGraphicControl::Loaded();
+  d->LeftSpace = std::min(d->LeftSpace, Width());
+  Paint();
 }
 
 double TNumLab::Value() const { return d->LabValue; }
@@ -61,7 +68,7 @@ int TNumLab::LabelWidth() const { return d->LabWidth; }
 void TNumLab::SetLabelWidth(int value) { Store(d->LabWidth, std::clamp(value, 0, kMaxLabelWidth)); }
 int TNumLab::LeftSpace() const { return d->LeftSpace; }
 void TNumLab::SetLeftSpace(int value) {
-  if (value >= 0) Store(d->LeftSpace, std::min(value, Width()));
+  if (value >= 0) Store(d->LeftSpace, IsLoading() ? value : std::min(value, Width()));
 }
 QString TNumLab::LeftText() const { return d->LeftText; }
 void TNumLab::SetLeftText(const QString& value) { Store(d->LeftText, value); }

@@ -34,6 +34,7 @@ void TRotLab::Store(T& field, T value) {
 }
 
 void TRotLab::Repaint() {
+  if (IsLoading()) return;
   if (d->Transparent)
     Invalidate();
   else
@@ -46,14 +47,14 @@ int TRotLab::TextAngle() const { return d->TextAngle; }
 void TRotLab::SetTextAngle(int value) { Store(d->TextAngle, value); }
 int TRotLab::PosX() const { return d->TextPosX; }
 void TRotLab::SetPosX(int value) {
-  if (d->AutoCenter)
+  if (d->AutoCenter && !IsLoading())
     AdjustAutoCenter();
   else
     Store(d->TextPosX, value);
 }
 int TRotLab::PosY() const { return d->TextPosY; }
 void TRotLab::SetPosY(int value) {
-  if (d->AutoCenter)
+  if (d->AutoCenter && !IsLoading())
     AdjustAutoCenter();
   else
     Store(d->TextPosY, value);
@@ -106,6 +107,17 @@ void TRotLab::AdjustAutoCenter() {
   if (x == d->TextPosX && y == d->TextPosY) return;
   d->TextPosX = x;
   d->TextPosY = y;
+  Repaint();
+}
+
+// A stored form writes PosX and PosY before AutoCenter: they are kept
+// while loading, and only a label centred in the end recentres.
+void TRotLab::Loaded() {
+  TGraphicControl::Loaded();
+  if (d->AutoCenter) {
+    d->TextPosX = Width() / 2;
+    d->TextPosY = Height() / 2;
+  }
   Repaint();
 }
 

@@ -133,7 +133,8 @@ class TNumLab : public TGraphicControl {
   // 0..kMaxLabelWidth.
   int LabelWidth() const;
   void SetLabelWidth(int value);
-  // Negative writes are ignored; more than Width gives Width.
+  // Negative writes are ignored; more than Width gives Width (for a stored
+  // form, once it is loaded).
   int LeftSpace() const;
   void SetLeftSpace(int value);
   QString LeftText() const;
@@ -178,6 +179,8 @@ class TNumLab : public TGraphicControl {
   void AssignTo(TComponentBase* Dest) const override;
 
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  // Caps LeftSpace at the loaded size and paints.
+  void Loaded() override;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;

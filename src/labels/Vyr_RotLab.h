@@ -67,6 +67,9 @@ class TRotLab : public TGraphicControl {
 
   // Anchor to the middle: PosX := Width div 2, PosY := Height div 2.
   void AdjustAutoCenter();
+  // Recentres a label stored with AutoCenter on, then repaints; the
+  // anchor a form stored for a label without it is kept.
+  void Loaded() override;
 
   // The offset of the text's reference corner (the top-left of its cell,
   // before rotation) from the anchor, for a text of the given width and
