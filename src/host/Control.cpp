@@ -1,5 +1,6 @@
 #include "host/Control.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -28,6 +29,7 @@ TShiftState MouseShift(const QMouseEvent* e) { return ShiftStateFromQt(e->modifi
 TControl::TControl(QWidget* AOwner) : QWidget(AOwner) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  setAcceptDrops(true);
   FCanvas.SetImage(&FImage);
 }
 
@@ -73,15 +75,30 @@ void TControl::SelectNext(bool forward) {
 }
 
 bool TControl::EnsureCanvasSize() {
-  if (FImage.width() == width() && FImage.height() == height()) return !FImage.isNull();
-  if (width() <= 0 || height() <= 0) {
-    FImage = QImage();
-  } else {
-    FImage = QImage(width(), height(), QImage::Format_RGB32);
-    FImage.fill(ToQColor(FColor));
+  if (FImage.width() != width() || FImage.height() != height()) {
+    if (width() <= 0 || height() <= 0) {
+      FImage = QImage();
+    } else {
+      FImage = QImage(width(), height(), QImage::Format_RGB32);
+      FImage.fill(ToQColor(FColor));
+    }
   }
-  FCanvas.SetImage(&FImage);
-  return !FImage.isNull();
+  // Inside a border the canvas is a view of the client area, so drawing
+  // keeps to it and starts at its corner.
+  const int b = BorderWidth();
+  if (b == 0 || FImage.isNull()) {
+    FCanvas.SetImage(&FImage);
+    return !FImage.isNull();
+  }
+  const int w = FImage.width() - 2 * b, h = FImage.height() - 2 * b;
+  if (w <= 0 || h <= 0) {
+    FClientImage = QImage();
+  } else {
+    const qsizetype line = FImage.bytesPerLine();
+    FClientImage = QImage(FImage.bits() + b * line + b * 4, w, h, line, FImage.format());
+  }
+  FCanvas.SetImage(&FClientImage);
+  return !FClientImage.isNull();
 }
 
 TCanvas& TControl::Canvas() {
@@ -112,11 +129,45 @@ void TControl::Paint() {
     if (!previous.isNull()) FImage = previous;
     return;
   }
+  DrawBorder();
   ++FPaintCount;
   update();
   // Light-weight children show this control's picture through them.
   for (QObject* child : children())
     if (auto* g = qobject_cast<TGraphicControl*>(child); g && g->Visible()) g->Paint();
+}
+
+void TControl::SetBorderStyle(TBorderStyle value) {
+  if (value == FBorderStyle) return;
+  FBorderStyle = value;
+  FClientImage = QImage();
+  EnsureCanvasSize();
+  BorderStyleChanged();
+}
+
+TRect TControl::ClientRect() const {
+  const int b = BorderWidth();
+  return {b, b, std::max(b, width() - b), std::max(b, height() - b)};
+}
+
+// The sunken edge: shadow over dark shadow on the top and left, highlight
+// over light on the bottom and right.
+void TControl::DrawBorder() {
+  if (FBorderStyle != bsSingle) return;
+  TCanvas edge;
+  edge.SetImage(&FImage);
+  const int right = width() - 1, bottom = height() - 1;
+  auto ring = [&](int in, TColor topLeft, TColor bottomRight) {
+    edge.Pen.Color = topLeft;
+    edge.MoveTo(in, bottom - in);
+    edge.LineTo(in, in);
+    edge.LineTo(right - in, in);
+    edge.Pen.Color = bottomRight;
+    edge.LineTo(right - in, bottom - in);
+    edge.LineTo(in - 1, bottom - in);
+  };
+  ring(0, clBtnShadow, clBtnHighlight);
+  ring(1, cl3DDkShadow, cl3DLight);
 }
 
 void TControl::Invalidate() {
@@ -206,7 +257,7 @@ void TControl::paintEvent(QPaintEvent*) {
 // A dotted rectangle, drawn whenever the control has the focus (not only
 // after keyboard navigation, as some styles do), so the focus can be found.
 void TControl::DrawFocusFrame(QPainter& p) {
-  const TRect r = FocusFrame();
+  const TRect r = FocusFrame().Translated(BorderWidth(), BorderWidth());
   if (r.IsEmpty()) return;
   p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
   p.setBrush(Qt::NoBrush);
@@ -231,7 +282,8 @@ void TControl::SetTabStop(bool value) {
 void TControl::contextMenuEvent(QContextMenuEvent* e) {
   Guarded([&] {
     const bool byMouse = e->reason() == QContextMenuEvent::Mouse;
-    const TPoint at = byMouse ? TPoint{e->pos().x(), e->pos().y()} : TPoint{-1, -1};
+    const QPoint q = ToClient(e->pos());
+    const TPoint at = byMouse ? TPoint{q.x(), q.y()} : TPoint{-1, -1};
     bool handled = false;
     Raise(OnContextPopup, this, at, handled);
     if (handled) return;
@@ -253,22 +305,33 @@ void TControl::resizeEvent(QResizeEvent*) {
 
 void TControl::mousePressEvent(QMouseEvent* e) {
   Guarded([&] {
-    QPoint p = e->position().toPoint();
+    QPoint p = ToClient(e->position());
     if (e->button() == Qt::LeftButton) FClickPending = true;
+    if (e->button() == Qt::LeftButton && FDragMode == dmAutomatic && !IsDesigning()) {
+      FDragThreshold = QApplication::startDragDistance();
+      FDragFrom = p;
+    }
     MouseDown(ButtonOf(e->button()), MouseShift(e), p.x(), p.y());
   });
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* e) {
   Guarded([&] {
-    QPoint p = e->position().toPoint();
+    QPoint p = ToClient(e->position());
+    if (FDragThreshold >= 0 && (e->buttons() & Qt::LeftButton) &&
+        (p - FDragFrom).manhattanLength() >= std::max(FDragThreshold, 1)) {
+      FClickPending = false;
+      StartDrag();
+      return;
+    }
     MouseMove(MouseShift(e), p.x(), p.y());
   });
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* e) {
   Guarded([&] {
-    QPoint p = e->position().toPoint();
+    QPoint p = ToClient(e->position());
+    if (e->button() == Qt::LeftButton) FDragThreshold = -1;
     // Click comes first, and only when the button goes up over the control.
     if (e->button() == Qt::LeftButton && FClickPending) {
       FClickPending = false;
@@ -280,7 +343,7 @@ void TControl::mouseReleaseEvent(QMouseEvent* e) {
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
   Guarded([&] {
-    QPoint p = e->position().toPoint();
+    QPoint p = ToClient(e->position());
     FClickPending = false;
     if (e->button() == Qt::LeftButton) DblClick();
     MouseDown(ButtonOf(e->button()), MouseShift(e) | ssDouble, p.x(), p.y());
@@ -326,7 +389,7 @@ void TControl::leaveEvent(QEvent*) { Guarded([&] { MouseLeave(); }); }
 
 void TControl::wheelEvent(QWheelEvent* e) {
   Guarded([&] {
-    QPoint p = e->position().toPoint();
+    QPoint p = ToClient(e->position());
     bool handled = DoMouseWheel(ShiftStateFromQt(e->modifiers(), e->buttons()), e->angleDelta().y(), {p.x(), p.y()});
     e->setAccepted(handled);
   });
@@ -358,7 +421,8 @@ void TGraphicControl::PrepareCanvas() {
     QPainter p(&FImage);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(FImage.rect(), ToQColor(owner->Color()));
-    if (!below.isNull()) p.drawImage(QPoint(0, 0), below, geometry());
+    const int inset = owner->BorderWidth();
+    if (!below.isNull()) p.drawImage(QPoint(0, 0), below, geometry().translated(-inset, -inset));
     return;
   }
   FImage.fill(parent ? parent->palette().color(parent->backgroundRole()) : ToQColor(Color()));

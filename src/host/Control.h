@@ -33,6 +33,9 @@ class TControl : public QWidget, public TComponentBase {
   Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
   Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
   Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+  Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder STORED false)
+  Q_PROPERTY(int BorderStyle READ BorderStyleOrdinal WRITE SetBorderStyleOrdinal)
+  Q_PROPERTY(int DragMode READ DragModeOrdinal WRITE SetDragModeOrdinal)
   Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
   Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
   Q_PROPERTY(qlonglong Tag READ TagValue WRITE SetTagValue)
@@ -76,6 +79,36 @@ class TControl : public QWidget, public TComponentBase {
   // the request; not owned (the application keeps it, as with any menu).
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
+  // The place among the parent's focusable children in Tab order, from 0;
+  // -1 for a control that never takes the focus. Writes are clamped to the
+  // children's count and move the control there, the others keeping their
+  // order.
+  int TabOrder() const;
+  void SetTabOrder(int value);
+  // bsSingle draws a sunken edge of BorderWidth pixels around the client
+  // area; ClientRect is what lies inside it.
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle value);
+  int BorderStyleOrdinal() const { return FBorderStyle; }
+  void SetBorderStyleOrdinal(int value) { SetBorderStyle(value == bsSingle ? bsSingle : bsNone); }
+  int BorderWidth() const { return FBorderStyle == bsSingle ? 2 : 0; }
+  TRect ClientRect() const;
+  // A position on the widget in client coordinates, where the canvas,
+  // the mouse events and FocusFrame measure from.
+  QPoint ToClient(QPointF widgetPos) const {
+    return widgetPos.toPoint() - QPoint(BorderWidth(), BorderWidth());
+  }
+  // Drag and drop between controls (see host/DragSession.h). With
+  // dmAutomatic a left press that moves further than Qt's start distance
+  // starts a drag; the press still reaches MouseDown. BeginDrag starts one
+  // from code: at once, or once the pointer moves Threshold pixels (Qt's
+  // start distance when negative) with the left button down.
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode value) { FDragMode = value; }
+  int DragModeOrdinal() const { return FDragMode; }
+  void SetDragModeOrdinal(int value) { FDragMode = value == dmAutomatic ? dmAutomatic : dmManual; }
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  bool Dragging() const { return FDragging; }
   qlonglong TagValue() const { return Tag(); }
   void SetTagValue(qlonglong tag) { SetTag(std::intptr_t(tag)); }
 
@@ -125,6 +158,11 @@ class TControl : public QWidget, public TComponentBase {
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
   virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
   virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+  // Drag and drop as the events report it; each raises its event.
+  virtual void DoStartDrag();
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DragDrop(TObject* Source, int X, int Y);
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
 
   TNotifyEvent OnClick, OnDblClick, OnEnter, OnExit, OnMouseEnter, OnMouseLeave, OnResize;
   TMouseEvent OnMouseDown, OnMouseUp;
@@ -134,6 +172,10 @@ class TControl : public QWidget, public TComponentBase {
   TMouseWheelEvent OnMouseWheel;
   TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
   TContextPopupEvent OnContextPopup;
+  TStartDragEvent OnStartDrag;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
 
  protected:
   // Draws the control into Canvas(). The base fills it with Color.
@@ -145,13 +187,15 @@ class TControl : public QWidget, public TComponentBase {
   virtual void Resize();
   virtual void FontChanged() { Invalidate(); }
   virtual void EnabledChanged() { Invalidate(); }
+  // The client area moved in or out (BorderStyle).
+  virtual void BorderStyleChanged() { Invalidate(); }
   // Controls that handle Tab themselves (moving focus on by SelectNext).
   virtual bool WantsTabKey() const { return false; }
   // Where the focus frame goes while the control has the keyboard focus;
   // an empty rectangle draws none. The frame is laid over the screen copy
   // only: the back canvas keeps the control's own pixels. By default the
-  // whole control, one pixel in.
-  virtual TRect FocusFrame() const { return {1, 1, Width() - 1, Height() - 1}; }
+  // whole client area, one pixel in.
+  virtual TRect FocusFrame() const { return {1, 1, ClientRect().Width() - 1, ClientRect().Height() - 1}; }
 
   bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
@@ -169,12 +213,20 @@ class TControl : public QWidget, public TComponentBase {
   void wheelEvent(QWheelEvent* e) override;
   void changeEvent(QEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dragLeaveEvent(QDragLeaveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
   QImage FImage;
 
  private:
+  QImage FClientImage;  // inside a border: a view of FImage's client area
   bool EnsureCanvasSize();
   void DrawFocusFrame(QPainter& p);
+  void DrawBorder();
+  void StartDrag();
+  bool DragMoveAccepted(QDragMoveEvent* e, TDragState state);
   TCanvas FCanvas;
   TFont FFont;
   QString FHint;
@@ -185,6 +237,12 @@ class TControl : public QWidget, public TComponentBase {
   bool FStale = true;
   bool FPainting = false;
   bool FClickPending = false;
+  TBorderStyle FBorderStyle = bsNone;
+  TDragMode FDragMode = dmManual;
+  bool FDragging = false;
+  bool FDragAccepted = false;
+  int FDragThreshold = -1;  // while a drag waits for the pointer to move
+  QPoint FDragFrom;
 };
 
 // A windowed control: takes the focus, draws every pixel of itself.

@@ -19,6 +19,15 @@ using TMouseWheelEvent =
 // asked for by keyboard); setting Handled keeps the PopupMenu closed.
 using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+// Drag and drop between controls of this program. Source is the control the
+// drag started from; X, Y are in the receiving control's coordinates.
+// OnDragOver sets Accept (true on entry) to allow a drop there; OnEndDrag
+// gets the control that took the drop, or nothing when none did.
+using TStartDragEvent = std::function<void(TObject* Sender)>;
+using TDragOverEvent =
+    std::function<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
 // Calls an event when it is assigned.
 template <typename Event, typename... Args>

@@ -193,8 +193,9 @@ void TCustomGrid::UpdateScrollBars() {
   int vw = FVertBar->sizeHint().width(), hh = FHorzBar->sizeHint().height();
   FVertBar->setVisible(FVertBarShown);
   FHorzBar->setVisible(FHorzBarShown);
-  FVertBar->setGeometry(width() - vw, 0, vw, ClientHeight());
-  FHorzBar->setGeometry(0, height() - hh, ClientWidth(), hh);
+  const int b = BorderWidth();
+  FVertBar->setGeometry(width() - b - vw, b, vw, ClientHeight());
+  FHorzBar->setGeometry(b, height() - b - hh, ClientWidth(), hh);
   FVertBar->setRange(FFixedRows, std::max({FFixedRows, MaxTopRow(), FTopRow}));
   FVertBar->setPageStep(std::max(1, VisibleRowCount()));
   FVertBar->setValue(FTopRow);

@@ -198,6 +198,7 @@ class TCustomGrid : public TCustomControl {
 
   void DoPaint() override;
   void Resize() override;
+  void BorderStyleChanged() override { Changed(); }
   bool WantsTabKey() const override { return FOptions & goTabs; }
   // The current cell (the current row with goRowSelect) while it is in
   // view, otherwise the whole grid.

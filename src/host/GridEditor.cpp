@@ -47,7 +47,7 @@ void TCustomGrid::PlaceEditor() {
     FEditor->hide();
     return;
   }
-  FEditor->setGeometry(r.Left, r.Top, r.Width(), r.Height());
+  FEditor->setGeometry(r.Left + BorderWidth(), r.Top + BorderWidth(), r.Width(), r.Height());
 }
 
 void TCustomGrid::ShowEditor() {
@@ -62,7 +62,7 @@ void TCustomGrid::ShowEditor() {
   if (EditorMode()) return;
   FEditOriginal = GetEditText(FCurrent.X, FCurrent.Y);
   FEditor->setText(FEditOriginal);
-  FEditor->setGeometry(r.Left, r.Top, r.Width(), r.Height());
+  FEditor->setGeometry(r.Left + BorderWidth(), r.Top + BorderWidth(), r.Width(), r.Height());
   FEditor->show();
   FEditor->setFocus();
   FEditor->selectAll();

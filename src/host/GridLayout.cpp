@@ -32,11 +32,11 @@ int TCustomGrid::RowLine(int row) const {
 }
 
 int TCustomGrid::ClientWidth() const {
-  return std::max(0, width() - (FVertBarShown ? FVertBar->sizeHint().width() : 0));
+  return std::max(0, width() - 2 * BorderWidth() - (FVertBarShown ? FVertBar->sizeHint().width() : 0));
 }
 
 int TCustomGrid::ClientHeight() const {
-  return std::max(0, height() - (FHorzBarShown ? FHorzBar->sizeHint().height() : 0));
+  return std::max(0, height() - 2 * BorderWidth() - (FHorzBarShown ? FHorzBar->sizeHint().height() : 0));
 }
 
 int TCustomGrid::FixedWidth() const {

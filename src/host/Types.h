@@ -32,6 +32,9 @@ struct TRect {
     TRect r{std::max(Left, o.Left), std::max(Top, o.Top), std::min(Right, o.Right), std::min(Bottom, o.Bottom)};
     return r.IsEmpty() ? TRect{} : r;
   }
+  TRect Translated(int dx, int dy) const {
+    return {Saturate(0LL + Left + dx), Saturate(0LL + Top + dy), Saturate(0LL + Right + dx), Saturate(0LL + Bottom + dy)};
+  }
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
@@ -62,6 +65,15 @@ enum TComponentStateFlag : unsigned {
   csDestroying = 1u << 3,
 };
 using TComponentState = unsigned;
+
+// A windowed control's border: none, or a sunken edge two pixels wide
+// around its client area.
+enum TBorderStyle { bsNone, bsSingle };
+
+// Drag and drop: whether a left press and move starts a drag by itself, and
+// which moment of a drag over a control an OnDragOver reports.
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 
 // Horizontal text alignment used by captions and cells.
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
