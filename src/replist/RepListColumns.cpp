@@ -5,12 +5,12 @@
 
 #include "foundation/CellText.h"
 #include "replist/RLCellMarks.h"
-#include "replist/ReportListView.h"
+#include "replist/RepListPrivate.h"
 
 namespace vyr {
 
 QString TReportListView::Elem(int ACol, int ARow) const {
-  QString text = FRLData->GetElem(ACol, ARow);
+  QString text = d->Data->GetElem(ACol, ARow);
   if (OnReadCell) OnReadCell(const_cast<TReportListView*>(this), ACol, ARow, text);
   return text;
 }
@@ -25,50 +25,42 @@ QString TReportListView::AccessibleValue() const {
 
 double TReportListView::AsNumber(int ACol, int ARow) const {
   try {
-    return FRLData->GetAsNumber(ACol, ARow);
+    return d->Data->GetAsNumber(ACol, ARow);
   } catch (const EVyrDStructError&) {
     throw EVyrDStructError(QStringLiteral("Class TReportListView: invalid numeric string: [%1,%2]: %3")
                                .arg(ACol)
                                .arg(ARow)
-                               .arg(FRLData->Strings().GetString(ACol, ARow)));
+                               .arg(d->Data->Strings().GetString(ACol, ARow)));
   }
 }
 
 void TReportListView::SetColumnFormat(int ColNr, const QString& Value) {
   if (ColNr < 1 || ColNr > NrOfColumns()) return;
-  FRLData->SetColumnFormat(ColNr, Value);
+  d->Data->SetColumnFormat(ColNr, Value);
   Changed();
   Repaint();
 }
 
 void TReportListView::SetColumnCheckMode(int ColNr, TCheckMode Value) {
-  FRLData->SetColCheckMode(ColNr, Value);
+  d->Data->SetColCheckMode(ColNr, Value);
   Changed();
   Repaint();
 }
 
 void TReportListView::SetHeader(int ColNr, const QString& Value) {
   if (ColNr < 1 || ColNr > NrOfColumns()) return;
-  FRLData->SetColName(ColNr, Value);
+  d->Data->SetColName(ColNr, Value);
   Changed();
   Repaint();
 }
 
-const TReportListView::TColumnSettings* TReportListView::Column(int ColNr) const {
-  return ColNr >= 1 && ColNr <= int(FColumns.size()) ? &FColumns[ColNr - 1] : nullptr;
-}
-
-TReportListView::TColumnSettings* TReportListView::Column(int ColNr) {
-  return ColNr >= 1 && ColNr <= int(FColumns.size()) ? &FColumns[ColNr - 1] : nullptr;
-}
-
 TAlignment TReportListView::ColumnAlignment(int ColNr) const {
-  const TColumnSettings* column = Column(ColNr);
+  const TRLColumnSettings* column = d->Column(ColNr);
   return column ? column->Alignment : taLeftJustify;
 }
 
 void TReportListView::SetColumnAlignment(int ColNr, TAlignment Value) {
-  TColumnSettings* column = Column(ColNr);
+  TRLColumnSettings* column = d->Column(ColNr);
   if (!column || column->Alignment == Value) return;
   column->Alignment = Value;
   Changed();
@@ -76,21 +68,21 @@ void TReportListView::SetColumnAlignment(int ColNr, TAlignment Value) {
 }
 
 bool TReportListView::ColumnEditable(int ColNr) const {
-  const TColumnSettings* column = Column(ColNr);
+  const TRLColumnSettings* column = d->Column(ColNr);
   return column && column->Editable;
 }
 
 void TReportListView::SetColumnEditable(int ColNr, bool Value) {
-  if (TColumnSettings* column = Column(ColNr)) column->Editable = Value;
+  if (TRLColumnSettings* column = d->Column(ColNr)) column->Editable = Value;
 }
 
 bool TReportListView::ColumnIsPwd(int ColNr) const {
-  const TColumnSettings* column = Column(ColNr);
+  const TRLColumnSettings* column = d->Column(ColNr);
   return column && column->IsPwd;
 }
 
 void TReportListView::SetColumnIsPwd(int ColNr, bool Value) {
-  TColumnSettings* column = Column(ColNr);
+  TRLColumnSettings* column = d->Column(ColNr);
   if (!column || column->IsPwd == Value) return;
   column->IsPwd = Value;
   Changed();
@@ -98,7 +90,7 @@ void TReportListView::SetColumnIsPwd(int ColNr, bool Value) {
 }
 
 int TReportListView::ColumnOrder(int ColNr) const {
-  return ColNr >= 1 && ColNr <= int(FColOrder.size()) ? FColOrder[ColNr - 1] + 1 : 0;
+  return ColNr >= 1 && ColNr <= int(d->ColOrder.size()) ? d->ColOrder[ColNr - 1] + 1 : 0;
 }
 
 int TReportListView::ColWidths(int Index) const {
@@ -115,7 +107,7 @@ void TReportListView::SetColWidths(int Index, int Width) {
 
 int TReportListView::CountCheckedElemsInCol(int Column) const {
   if (ColumnCheckMode(Column) == cmNone) return 0;
-  const TStringArray& s = FRLData->Strings();
+  const TStringArray& s = d->Data->Strings();
   int count = 0;
   for (int r = 1; r <= NrOfRows(); ++r)
     count += !(s.GetRowAttrib(r) & kRowDisabledBit) && MarkIsChecked(s.GetStringView(Column, r));
@@ -125,13 +117,13 @@ int TReportListView::CountCheckedElemsInCol(int Column) const {
 void TReportListView::SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly) {
   if (Checked && ColumnCheckMode(Column) != cmBox) return;
   TRepListSuppress hold(*this);
-  FRLData->SetAllCheckmarksOfCol(Column, Checked, AffectEnabledRowsOnly);
+  d->Data->SetAllCheckmarksOfCol(Column, Checked, AffectEnabledRowsOnly);
 }
 
 void TReportListView::InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly) {
   if (ColumnCheckMode(Column) != cmBox) return;
   TRepListSuppress hold(*this);
-  FRLData->InvertAllCheckmarksOfCol(Column, AffectEnabledRowsOnly);
+  d->Data->InvertAllCheckmarksOfCol(Column, AffectEnabledRowsOnly);
 }
 
 int TReportListView::DetermineMaxColWidth(int ColNr, bool IncludeHeader) {
@@ -140,7 +132,7 @@ int TReportListView::DetermineMaxColWidth(int ColNr, bool IncludeHeader) {
   c.Font = Font();
   const int italic = (Font().Style & fsItalic) ? 2 : 0;
   const int extra = (ColumnCheckMode(ColNr) == cmBox ? 16 : 0) + italic;
-  const TStringArray& s = FRLData->Strings();
+  const TStringArray& s = d->Data->Strings();
   const int widest = c.WidestText(NrOfRows(), [&s, ColNr](qsizetype i) { return s.GetStringView(ColNr, int(i) + 1); });
   int m = widest + extra;
   if (IncludeHeader) {
@@ -157,8 +149,8 @@ void TReportListView::AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int
 void TReportListView::ExpandColWidth(int ColIx, int RightMargin) {
   if (ColIx >= 1 && ColIx <= NrOfColumns()) {
     int others = 0;
-    for (int d = 1; d <= NrOfColumns(); ++d)
-      if (d != ColIx) others += ColWidths(d);
+    for (int dataCol = 1; dataCol <= NrOfColumns(); ++dataCol)
+      if (dataCol != ColIx) others += ColWidths(dataCol);
     const int w = ClientWidth() - RightMargin - others;
     SetColWidths(ColIx, w <= 15 ? 16 : w);
   }
@@ -167,8 +159,8 @@ void TReportListView::ExpandColWidth(int ColIx, int RightMargin) {
 
 void TReportListView::FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth, int RightMargin) {
   TRepListSuppress hold(*this);
-  for (int d = 1; d <= NrOfColumns(); ++d)
-    if (d != ExpandColumn) AutoColWidth(d, IncludeHeader, Addon, MaxWidth);
+  for (int dataCol = 1; dataCol <= NrOfColumns(); ++dataCol)
+    if (dataCol != ExpandColumn) AutoColWidth(dataCol, IncludeHeader, Addon, MaxWidth);
   ExpandColWidth(ExpandColumn, RightMargin);
 }
 

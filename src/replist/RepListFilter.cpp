@@ -5,7 +5,7 @@
 
 #include "foundation/TextFilter.h"
 #include "replist/RLCellMarks.h"
-#include "replist/ReportListView.h"
+#include "replist/RepListPrivate.h"
 
 namespace vyr {
 
@@ -94,8 +94,8 @@ void TReportListView::SortEnabledState(int SortColumn1, int SortColumn2, bool As
   HideEditor();
   try {
     InOneUpdate(*this, [&] {
-      if (ValidSortColumn(SortColumn1, columns)) FRLData->Sort(SortColumn1, SortColumn2, Ascending);
-      GroupEnabledRowsFirst(FRLData->Strings(), NrOfRows());
+      if (ValidSortColumn(SortColumn1, columns)) d->Data->Sort(SortColumn1, SortColumn2, Ascending);
+      GroupEnabledRowsFirst(d->Data->Strings(), NrOfRows());
     });
   } catch (const std::bad_alloc&) {
     throw EVyrRepListError(ComponentMessage(Name(), QStringLiteral("not enough memory on heap")));
@@ -109,7 +109,7 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
 
   // Every row is decided before anything changes, so an exception from
   // OnBeforeFilter leaves the list as it was.
-  const TStringArray& s = FRLData->Strings();
+  const TStringArray& s = d->Data->Strings();
   const std::vector<int> columns = SearchColumns(FilterColumns, NrOfColumns());
   std::vector<bool> marked(columns.size());
   for (std::size_t j = 0; j < columns.size(); ++j) marked[j] = ColumnCheckMode(columns[j]) != cmNone;
@@ -130,7 +130,7 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
   }
 
   InOneUpdate(*this, [&] {
-    TStringArray& strings = FRLData->Strings();
+    TStringArray& strings = d->Data->Strings();
     for (int r = 1; r <= std::min(rows, NrOfRows()); ++r)
       strings.SetRowAttrib(r, WithBit(strings.GetRowAttrib(r), kRowDisabledBit, !enabled[std::size_t(r)]));
     SortEnabledState(SortColumn, -1, Ascending);

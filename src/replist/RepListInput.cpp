@@ -4,7 +4,7 @@
 
 #include "host/Application.h"
 #include "host/KeyCodes.h"
-#include "replist/ReportListView.h"
+#include "replist/RepListPrivate.h"
 
 namespace vyr {
 
@@ -29,33 +29,33 @@ void TReportListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
   if (Button != mbLeft || X <= 0 || X >= GridWidth() || Y <= 0 || Y >= GridHeight()) return;
   const TGridCoord cell = MouseCoord(X, Y);
   if (cell.X < 0 || cell.Y < 0) return;
-  const int d = DataColumnOf(cell.X);
+  const int dataCol = DataColumnOf(cell.X);
   const TRect rect = CellRect(cell.X, cell.Y);
   if (cell.Y < CountHeadRows()) {
     // The second press of a double click belongs to the double click (which
     // may have just resized the columns under the pointer), never to a sort.
-    if (cell.Y == ColumnHeaderGridRow() && FSortEnabled && !(Shift & ssDouble) && X - rect.Left > kBorderMargin &&
+    if (cell.Y == ColumnHeaderGridRow() && d->SortEnabled && !(Shift & ssDouble) && X - rect.Left > kBorderMargin &&
         rect.Right - X > kBorderMargin)
-      SortByHeaderClick(d);
+      SortByHeaderClick(dataCol);
     return;
   }
   TRepListSuppress hold(*this);
   const int r = DataRowOfGrid(cell.Y);
   const bool enabledRow = RowEnabled(r);
-  SetOptions(ColumnEditable(d) && enabledRow ? Options() | goEditing : Options() & ~goEditing);
-  if (ColumnCheckMode(d) != cmNone && X < rect.Left + kCheckBoxArea && !FROCheckMarks && enabledRow &&
-      (FRLData->Strings().GetStringView(d, r).size() > 1 || FShowEmptyCBx))
-    ClickCheckMark(d, r);
+  SetOptions(ColumnEditable(dataCol) && enabledRow ? Options() | goEditing : Options() & ~goEditing);
+  if (ColumnCheckMode(dataCol) != cmNone && X < rect.Left + kCheckBoxArea && !d->ROCheckMarks && enabledRow &&
+      (d->Data->Strings().GetStringView(dataCol, r).size() > 1 || d->ShowEmptyCBx))
+    ClickCheckMark(dataCol, r);
   SelectByClick(Shift);
 }
 
-void TReportListView::SortByHeaderClick(int d) {
+void TReportListView::SortByHeaderClick(int dataCol) {
   TWaitCursor wait;
   TRepListSuppress hold(*this);
-  const TStringArray& s = FRLData->Strings();
+  const TStringArray& s = d->Data->Strings();
   const int k = s.GetSortOrder(SelectionTopDataRow());
-  FRLData->SetSortToggle(!FRLData->SortToggle());
-  Sort(d, SecondarySortColumn(), FRLData->SortToggle());
+  d->Data->SetSortToggle(!d->Data->SortToggle());
+  Sort(dataCol, SecondarySortColumn(), d->Data->SortToggle());
   if (k == 0) return;
   for (int i = 1; i <= NrOfRows(); ++i) {
     if (s.GetSortOrder(i) != k) continue;
@@ -66,32 +66,32 @@ void TReportListView::SortByHeaderClick(int d) {
   }
 }
 
-void TReportListView::ClickCheckMark(int d, int r) {
-  bool newState = !ElemChecked(d, r);
-  Raise(OnBeforeCheckedChange, this, newState, d, r);
-  FRLData->SetElemChecked(d, r, ColumnCheckMode(d) == cmRadio || newState);
+void TReportListView::ClickCheckMark(int dataCol, int r) {
+  bool newState = !ElemChecked(dataCol, r);
+  Raise(OnBeforeCheckedChange, this, newState, dataCol, r);
+  d->Data->SetElemChecked(dataCol, r, ColumnCheckMode(dataCol) == cmRadio || newState);
   bool reported = !newState;
-  Raise(OnCheckedChange, this, reported, d, r);
+  Raise(OnCheckedChange, this, reported, dataCol, r);
 }
 
 void TReportListView::SelectByClick(TShiftState Shift) {
   const int s = SelectionTopDataRow();
-  if (FRowSelectMode == 1) {
+  if (d->RowSelectMode == 1) {
     SelectOnlyRow(s);
-  } else if (FRowSelectMode == 2 && (Shift & ssShift)) {
+  } else if (d->RowSelectMode == 2 && (Shift & ssShift)) {
     // The range takes the anchor's selected bit; disabled bits stay.
-    TStringArray& strings = FRLData->Strings();
-    const bool on = RowSelected(FSelectAnchor);
+    TStringArray& strings = d->Data->Strings();
+    const bool on = RowSelected(d->SelectAnchor);
     strings.BeginUpdate();
-    for (int r = std::max(1, std::min(s, FSelectAnchor)); r <= std::min(NrOfRows(), std::max(s, FSelectAnchor)); ++r) {
+    for (int r = std::max(1, std::min(s, d->SelectAnchor)); r <= std::min(NrOfRows(), std::max(s, d->SelectAnchor)); ++r) {
       strings.SetRowAttrib(r, WithBit(strings.GetRowAttrib(r), kRowSelectedBit, on));
     }
     strings.EndUpdate();
-  } else if (FRowSelectMode == 2) {
-    FSelectAnchor = s;
-    if ((Shift & ssCtrl) || !FCtrlForMultiSel) {
+  } else if (d->RowSelectMode == 2) {
+    d->SelectAnchor = s;
+    if ((Shift & ssCtrl) || !d->CtrlForMultiSel) {
       if (s >= 1 && s <= NrOfRows())
-        FRLData->Strings().SetRowAttrib(s, FRLData->Strings().GetRowAttrib(s) ^ kRowSelectedBit);
+        d->Data->Strings().SetRowAttrib(s, d->Data->Strings().GetRowAttrib(s) ^ kRowSelectedBit);
     } else {
       SelectOnlyRow(s);
     }
@@ -103,7 +103,7 @@ void TReportListView::SelectByClick(TShiftState Shift) {
 
 void TReportListView::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TCustomDrawGrid::MouseUp(Button, Shift, X, Y);
-  if (FRowSelectMode != 2) return;
+  if (d->RowSelectMode != 2) return;
   if (X > GridWidth() || (Y > GridHeight() && Button == mbLeft)) {
     SetRowBits(kRowSelectedBit, false);
     ChangedSelection();
@@ -111,22 +111,22 @@ void TReportListView::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 void TReportListView::MouseMove(TShiftState Shift, int X, int Y) {
-  FLastMousePosX = X;
-  FLastMousePosY = Y;
+  d->LastMousePosX = X;
+  d->LastMousePosY = Y;
   TCustomDrawGrid::MouseMove(Shift, X, Y);
 }
 
 void TReportListView::DblClick() {
   const int headerRow = ColumnHeaderGridRow();
-  const TGridCoord cell = MouseCoord(FLastMousePosX, FLastMousePosY);
-  if (headerRow < 0 || FLastMousePosY > GridHeight() || cell.Y != headerRow || cell.X < 0) {
+  const TGridCoord cell = MouseCoord(d->LastMousePosX, d->LastMousePosY);
+  if (headerRow < 0 || d->LastMousePosY > GridHeight() || cell.Y != headerRow || cell.X < 0) {
     TCustomDrawGrid::DblClick();
     return;
   }
   const TRect rect = CellRect(cell.X, cell.Y);
-  if (FLastMousePosX - rect.Left >= 5 && rect.Right - FLastMousePosX > kBorderMargin) return;
+  if (d->LastMousePosX - rect.Left >= 5 && rect.Right - d->LastMousePosX > kBorderMargin) return;
   // c counts grid columns from 1: the column left of the border.
-  int c = cell.X + (FLastMousePosX >= (rect.Left + rect.Right) / 2 ? 1 : 0);
+  int c = cell.X + (d->LastMousePosX >= (rect.Left + rect.Right) / 2 ? 1 : 0);
   while (c > 1 && TCustomGrid::ColWidths(c - 1) < 1) --c;
   if (c < 1) return;  // the very left border has no column before it
   AutoColWidth(DataColumnOf(c - 1), true, 0);
@@ -142,7 +142,7 @@ void TReportListView::KeyDown(quint16& Key, TShiftState Shift) {
 
 void TReportListView::KeyPress(QChar& Key) {
   TCustomDrawGrid::KeyPress(Key);
-  if (FAutoAdvance && (Key == QChar(0) || Key == QChar(13))) {
+  if (d->AutoAdvance && (Key == QChar(0) || Key == QChar(13))) {
     quint16 down = VK_DOWN;
     KeyDown(down, 0);
   }

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "replist/RLCellMarks.h"
-#include "replist/ReportListView.h"
+#include "replist/RepListPrivate.h"
 
 namespace vyr {
 
@@ -30,7 +30,7 @@ int AlignedX(TAlignment alignment, int left, int right, int w) {
 }  // namespace
 
 void TReportListView::DoPaint() {
-  if (FSuppressPaint) return;
+  if (d->SuppressPaint) return;
   TCustomDrawGrid::DoPaint();
   int headerHeight = 0;
   for (int r = 0; r < CountHeadRows(); ++r) headerHeight += RowHeights(r) + RowLine(r);
@@ -43,12 +43,12 @@ void TReportListView::PaintEmptyMessage(int headerHeight) {
   c.Pen = {Color(), 1};
   c.Brush = {Color(), bsSolid};
   c.Rectangle(0, headerHeight, Width(), Height());
-  if (FEmptyMsg.isEmpty()) return;
+  if (d->EmptyMsg.isEmpty()) return;
   c.Font = Font();
-  c.Font.Color = FColorEmptyMsg;
+  c.Font.Color = d->ColorEmptyMsg;
   c.Brush.Style = bsClear;
-  const QStringList lines = FEmptyMsg.split(u'|');
-  const int h = c.TextHeight(FEmptyMsg);
+  const QStringList lines = d->EmptyMsg.split(u'|');
+  const int h = c.TextHeight(d->EmptyMsg);
   const int y0 = headerHeight - int(lines.size()) * h;
   for (int i = 0; i < lines.size(); ++i)
     c.TextOut((Width() - c.TextWidth(lines[i])) / 2, y0 + (Height() - y0) / 2 + i * h - 2, lines[i]);
@@ -58,14 +58,14 @@ void TReportListView::PaintEmptyMessage(int headerHeight) {
 // The marker goes on the top edge of data row InterRowIndicatorPos (below
 // the last row for NrOfRows + 1), wherever the grid has placed that row.
 void TReportListView::PaintRowMarker(int headerHeight) {
-  const int p = FInterRowIndi;
+  const int p = d->InterRowIndi;
   const int top = TopRow();
   if (p == 0 || p < top || p > NrOfRows() + 1) return;
   long long y = headerHeight;
   for (int g = GridRowOfData(top); g < GridRowOfData(p) && y <= Height(); ++g) y += RowHeights(g) + RowLine(g);
   if (y > Height()) return;
   TCanvas& c = Canvas();
-  c.Pen = {FInterRowColor, FInterRowWidth};
+  c.Pen = {d->InterRowColor, d->InterRowWidth};
   c.MoveTo(0, int(y));
   c.LineTo(Width(), int(y));
   c.Pen = TPen{};
@@ -95,45 +95,45 @@ void TReportListView::DrawRaisedFrame(int L, int T, int R, int B) {
 void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
   TCanvas& c = Canvas();
   const int h = CountHeadRows();
-  const int d = DataColumnOf(ACol), r = ARow - h + 1;
+  const int dataCol = DataColumnOf(ACol), r = ARow - h + 1;
   const bool fixedCol = ACol < FixedCols();
-  const TCheckMode mode = ColumnCheckMode(d);
-  const TStringArray& strings = FRLData->Strings();
-  const QString stored = strings.GetString(d, r);
-  QString text = ColumnIsPwd(d) ? QStringLiteral("******") : stored;
+  const TCheckMode mode = ColumnCheckMode(dataCol);
+  const TStringArray& strings = d->Data->Strings();
+  const QString stored = strings.GetString(dataCol, r);
+  QString text = ColumnIsPwd(dataCol) ? QStringLiteral("******") : stored;
   const std::uint8_t attrib = strings.GetRowAttrib(r);
   const bool disabledRow = attrib & kRowDisabledBit;
   const bool enabled = Enabled();
 
-  TColor font = FColorNormal;
-  TColor back = (FRowColPattern > 0 && ((ARow - h) / FRowColPattern) % 2 == 0) ? FRColorShaded : FRColorNormal;
+  TColor font = d->Colors.Text;
+  TColor back = (d->Colors.RowColPattern > 0 && ((ARow - h) / d->Colors.RowColPattern) % 2 == 0) ? d->Colors.BkgdShaded : d->Colors.BkgdNormal;
   TColor pen = back;
   TFontStyles styles = 0;
   if (enabled) {
-    const bool colSel = strings.GetColAttrib(d) & kColSelectedBit;
+    const bool colSel = strings.GetColAttrib(dataCol) & kColSelectedBit;
     const bool rowSel = attrib & kRowSelectedBit;
     if (disabledRow) {
-      back = pen = FDisabledBkgdColor;
-      font = FDisabledTextColor;
+      back = pen = d->Colors.DisabledBkgd;
+      font = d->Colors.DisabledText;
     } else if (colSel && rowSel) {
-      back = pen = FSelBothColor;
-      font = FSelBothTextColor;
+      back = pen = d->Colors.SelBoth;
+      font = d->Colors.SelBothText;
     } else if (colSel) {
-      back = pen = FSelColColor;
-      font = FSelColTextColor;
+      back = pen = d->Colors.SelCol;
+      font = d->Colors.SelColText;
     } else if (rowSel) {
-      back = pen = FSelRowColor;
-      font = FSelRowTextColor;
+      back = pen = d->Colors.SelRow;
+      font = d->Colors.SelRowText;
     }
-    if (!disabledRow && (r == FHiLgtRow || d == FHiLgtColumn)) {
-      back = pen = FHiLgtColor;
-      font = FHiLgtTextColor;
-      if (FHiLgtBold) styles = fsBold;
+    if (!disabledRow && (r == d->HiLgtRow || dataCol == d->HiLgtColumn)) {
+      back = pen = d->Colors.High;
+      font = d->Colors.HighText;
+      if (d->Colors.HighLightBold) styles = fsBold;
     }
   }
-  if (fixedCol) back = pen = FColHdColor;
+  if (fixedCol) back = pen = d->Colors.ColumnHd;
   if (!enabled) font = clInactiveCaption;
-  if (OnBeforeRenderCell) OnBeforeRenderCell(this, d, r, pen, back, font, styles, text);
+  if (OnBeforeRenderCell) OnBeforeRenderCell(this, dataCol, r, pen, back, font, styles, text);
   c.Font.Style = styles;
   c.Font.Color = font;
   c.Brush = {back, bsSolid};
@@ -143,7 +143,7 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
   const int space = colWidth - 9 - (mode != cmNone ? 16 : 0);
   if (textWidth > 0 && space < textWidth) {
     const int n = FittingLength(text.size(), space, textWidth, 4);
-    text = ColumnAlignment(d) == taRightJustify ? text.left(1) + QStringLiteral("...") + text.right(n)
+    text = ColumnAlignment(dataCol) == taRightJustify ? text.left(1) + QStringLiteral("...") + text.right(n)
                                                 : text.left(n) + QStringLiteral("...");
   }
 
@@ -158,27 +158,27 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
   const int italic = (styles & fsItalic) ? 2 : 0;
   auto writeText = [&](const QString& s) {
     const int w = c.TextWidth(s) + italic;
-    c.TextRect(textRect, AlignedX(ColumnAlignment(d), textRect.Left, textRect.Right, w), ARect.Top + 1, s);
+    c.TextRect(textRect, AlignedX(ColumnAlignment(dataCol), textRect.Left, textRect.Right, w), ARect.Top + 1, s);
   };
   if (mode == cmNone) {
     writeText(text);
-  } else if (stored.size() > 1 || FShowEmptyCBx) {
+  } else if (stored.size() > 1 || d->ShowEmptyCBx) {
     textRect.Left += 16;
     // The mark comes from the stored cell, also when the value is masked.
     const bool checked = MarkIsChecked(stored);
     writeText(text.mid(1));
-    DrawCheckBox(d, ARect, checked, disabledRow ? pen : clBtnShadow, font);
+    DrawCheckBox(dataCol, ARect, checked, disabledRow ? pen : clBtnShadow, font);
   }
   if (fixedCol) DrawRaisedFrame(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom);
 }
 
-void TReportListView::DrawCheckBox(int d, const TRect& ARect, bool checked, TColor pen, TColor font) {
+void TReportListView::DrawCheckBox(int dataCol, const TRect& ARect, bool checked, TColor pen, TColor font) {
   TCanvas& c = Canvas();
   const int L = ARect.Left, T = ARect.Top;
   const bool enabled = Enabled();
-  const bool radio = ColumnCheckMode(d) == cmRadio;
+  const bool radio = ColumnCheckMode(dataCol) == cmRadio;
   // Read-only marks show without their box.
-  if (!FROCheckMarks) {
+  if (!d->ROCheckMarks) {
     c.Pen = {enabled ? pen : clInactiveCaption, 1};
     if (radio)
       c.Ellipse(L + 4, T + 4, L + 15, T + 15);
@@ -214,11 +214,11 @@ int TReportListView::VisibleColumnsRight() const {
 void TReportListView::DrawHeaderCell(int ACol, int ARow, const TRect& ARect) {
   TCanvas& c = Canvas();
   const int T = ARect.Top, B = ARect.Bottom;
-  if (FComHdVis && ARow == 0) {
+  if (d->ComHdVis && ARow == 0) {
     const int x1 = std::max(VisibleColumnsRight(), ARect.Right);
     const TRect band{0, T, x1, B};
-    c.Font.Color = FComHdTxtColor;
-    c.Brush = {FComHdColor, bsSolid};
+    c.Font.Color = d->Colors.CommonHdText;
+    c.Brush = {d->Colors.CommonHd, bsSolid};
     c.FillRect(band);
     const QString text = CommonHeader();
     const QStringList lines = text.split(u'\n');
@@ -227,8 +227,8 @@ void TReportListView::DrawHeaderCell(int ACol, int ARow, const TRect& ARect) {
       const int top = std::min(T + 2 + i * h, B), bottom = std::min(T + 2 + (i + 1) * h, B);
       const TRect clip = i == 0 ? band : TRect{0, top, x1, bottom};
       const int w = c.TextWidth(lines[i]);
-      const int x = FHeaderAlignment == taLeftJustify    ? 4
-                    : FHeaderAlignment == taRightJustify ? x1 - w - 6
+      const int x = d->HeaderAlignment == taLeftJustify    ? 4
+                    : d->HeaderAlignment == taRightJustify ? x1 - w - 6
                                                          : x1 / 2 - w / 2;
       c.TextRect(clip, x, T + 2 + i * h, lines[i]);
     }
@@ -242,19 +242,19 @@ void TReportListView::DrawHeaderCell(int ACol, int ARow, const TRect& ARect) {
     return;
   }
   if (ARow != ColumnHeaderGridRow()) return;
-  const int d = DataColumnOf(ACol);
-  c.Brush = {FColHdColor, bsSolid};
-  c.Font.Color = FColHdTxtColor;
+  const int dataCol = DataColumnOf(ACol);
+  c.Brush = {d->Colors.ColumnHd, bsSolid};
+  c.Font.Color = d->Colors.ColumnHdText;
   c.FillRect(ARect);
-  const QString name = Header(d);
+  const QString name = Header(dataCol);
   const QStringList lines = name.split(u'\n');
   const int h = c.TextHeight(name);
-  const bool sorted = d == LastSortColumn();
+  const bool sorted = dataCol == LastSortColumn();
   const int a = sorted ? 13 : 0;
   const int colWidth = TCustomGrid::ColWidths(ACol);
   const int italic = (c.Font.Style & fsItalic) ? 2 : 0;
   const TRect textRect{ARect.Left + 4, ARect.Top + 2, ARect.Right - 6, ARect.Bottom};
-  const TAlignment alignment = ColumnAlignment(d);
+  const TAlignment alignment = ColumnAlignment(dataCol);
   int arrowOffset = 0;
   for (int i = 0; i < lines.size(); ++i) {
     QString line = lines[i];

@@ -2,13 +2,13 @@
 // positions in data numbering.
 #include <algorithm>
 
-#include "replist/ReportListView.h"
+#include "replist/RepListPrivate.h"
 
 namespace vyr {
 
 template <typename Wanted>
 void TReportListView::ApplyRowBit(std::uint8_t bit, Wanted wanted) {
-  TStringArray& s = FRLData->Strings();
+  TStringArray& s = d->Data->Strings();
   TRepListSuppress hold(*this);
   s.BeginUpdate();
   for (int r = 1; r <= NrOfRows(); ++r) s.SetRowAttrib(r, WithBit(s.GetRowAttrib(r), bit, wanted(r)));
@@ -17,7 +17,7 @@ void TReportListView::ApplyRowBit(std::uint8_t bit, Wanted wanted) {
 
 template <typename Wanted>
 void TReportListView::ApplyColumnBit(std::uint8_t bit, Wanted wanted) {
-  TStringArray& s = FRLData->Strings();
+  TStringArray& s = d->Data->Strings();
   TRepListSuppress hold(*this);
   s.BeginUpdate();
   for (int c = 1; c <= NrOfColumns(); ++c) s.SetColAttrib(c, WithBit(s.GetColAttrib(c), bit, wanted(c)));
@@ -74,7 +74,7 @@ void TReportListView::DisableAllRows() {
 
 void TReportListView::SetOneRowBit(int r, std::uint8_t bit, bool on) {
   if (r < 1 || r > NrOfRows()) return;
-  TStringArray& s = FRLData->Strings();
+  TStringArray& s = d->Data->Strings();
   {
     TRepListSuppress hold(*this);
     s.SetRowAttrib(r, WithBit(s.GetRowAttrib(r), bit, on));
@@ -83,19 +83,19 @@ void TReportListView::SetOneRowBit(int r, std::uint8_t bit, bool on) {
 }
 
 bool TReportListView::RowSelected(int r) const {
-  return r >= 1 && r <= NrOfRows() && (FRLData->Strings().GetRowAttrib(r) & kRowSelectedBit);
+  return r >= 1 && r <= NrOfRows() && (d->Data->Strings().GetRowAttrib(r) & kRowSelectedBit);
 }
 
 void TReportListView::SetRowSelected(int r, bool v) { SetOneRowBit(r, kRowSelectedBit, v); }
 
 bool TReportListView::RowEnabled(int r) const {
-  return r >= 1 && r <= NrOfRows() && !(FRLData->Strings().GetRowAttrib(r) & kRowDisabledBit);
+  return r >= 1 && r <= NrOfRows() && !(d->Data->Strings().GetRowAttrib(r) & kRowDisabledBit);
 }
 
 void TReportListView::SetRowEnabled(int r, bool v) { SetOneRowBit(r, kRowDisabledBit, !v); }
 
 bool TReportListView::ColumnSelected(int c) const {
-  return c >= 1 && c <= NrOfColumns() && (FRLData->Strings().GetColAttrib(c) & kColSelectedBit);
+  return c >= 1 && c <= NrOfColumns() && (d->Data->Strings().GetColAttrib(c) & kColSelectedBit);
 }
 
 void TReportListView::SetColumnSelected(int c, bool v) {
@@ -105,7 +105,7 @@ void TReportListView::SetColumnSelected(int c, bool v) {
 }
 
 int TReportListView::FirstSelectedRow() const {
-  const TStringArray& s = FRLData->Strings();
+  const TStringArray& s = d->Data->Strings();
   if (s.CountRowsWithAttribBit(kRowSelectedBitNr) == 0) return 0;
   for (int r = 1; r <= NrOfRows(); ++r) {
     const std::uint8_t a = s.GetRowAttrib(r);
@@ -120,7 +120,7 @@ int TReportListView::FirstSelectedColumn() const {
   return 0;
 }
 
-int TReportListView::NumSelectedRows() const { return FRLData->Strings().CountRowsWithAttribBit(kRowSelectedBitNr); }
+int TReportListView::NumSelectedRows() const { return d->Data->Strings().CountRowsWithAttribBit(kRowSelectedBitNr); }
 
 int TReportListView::NumSelectedColumns() const {
   int n = 0;
@@ -129,11 +129,13 @@ int TReportListView::NumSelectedColumns() const {
 }
 
 int TReportListView::NumEnabledRows() const {
-  return NrOfRows() - FRLData->Strings().CountRowsWithAttribBit(kRowDisabledBitNr);
+  return NrOfRows() - d->Data->Strings().CountRowsWithAttribBit(kRowDisabledBitNr);
 }
 
+int TReportListView::RowSelectMode() const { return d->RowSelectMode; }
+
 void TReportListView::SetRowSelectMode(int v) {
-  FRowSelectMode = v;
+  d->RowSelectMode = v;
   if (v != 2) {
     TRepListSuppress hold(*this);
     SetRowBits(kRowSelectedBit, false);

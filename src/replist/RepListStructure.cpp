@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <new>
 
-#include "replist/ReportListView.h"
+#include "replist/RepListPrivate.h"
 
 namespace vyr {
 
 void TReportListView::SetNrOfRows(int n) {
   HideEditor();
-  FRLData->SetNrRows(n);
+  d->Data->SetNrRows(n);
   SetSelection({0, 0, 0, 0});
   UpdateGridRows();
   Repaint();
@@ -20,7 +20,7 @@ void TReportListView::SetNrOfColumns(int n) {
   HideEditor();
   const int oldLast = ColCount() - 1;
   const int w = TCustomGrid::ColWidths(oldLast);
-  FRLData->SetNrCols(n);
+  d->Data->SetNrCols(n);
   try {
     ResizeColumnArrays(NrOfColumns());
     ResetColumnOrder();
@@ -48,11 +48,11 @@ int TReportListView::InsertRow(int r) {
     SetNrOfRows(NrOfRows() + 1);
     r = NrOfRows();
   } else {
-    FRLData->InsertRow(r);
+    d->Data->InsertRow(r);
     UpdateGridRows();
     ChangedSetup();
   }
-  FRLData->ForgetSortColumns();
+  d->Data->ForgetSortColumns();
   return r;
 }
 
@@ -64,10 +64,10 @@ int TReportListView::InsertColumn(int c) {
     SetNrOfColumns(NrOfColumns() + 1);
     return NrOfColumns();
   }
-  auto columns = FColumns;
-  columns.insert(columns.begin() + (c - 1), TColumnSettings{});
-  FRLData->InsertColumn(c);
-  FColumns = std::move(columns);
+  auto columns = d->Columns;
+  columns.insert(columns.begin() + (c - 1), TRLColumnSettings{});
+  d->Data->InsertColumn(c);
+  d->Columns = std::move(columns);
   SetNrOfColumns(NrOfColumns());
   ChangedSetup();
   return c;
@@ -80,7 +80,7 @@ void TReportListView::RemoveRow(int r) {
   {
     TRepListSuppress hold(*this);
     // The store removes the displayed row r and leaves a sort uncommitted.
-    FRLData->RemoveRowKeepingOrder(r);
+    d->Data->RemoveRowKeepingOrder(r);
     UpdateGridRows();
   }
   if (manyRows) ChangedSetup();
@@ -94,11 +94,11 @@ void TReportListView::RemoveColumn(int c) {
     // Settings and order are brought to the new count first, so that the
     // store's notification finds them in step. The order keeps its
     // sequence for the remaining columns.
-    FColumns.erase(FColumns.begin() + (c - 1));
-    std::erase(FColOrder, c - 1);
-    for (int& entry : FColOrder)
+    d->Columns.erase(d->Columns.begin() + (c - 1));
+    std::erase(d->ColOrder, c - 1);
+    for (int& entry : d->ColOrder)
       if (entry > c - 1) --entry;
-    FRLData->RemoveColumn(c);
+    d->Data->RemoveColumn(c);
     SetColCount(std::max(NrOfColumns(), 1));
   }
   ChangedSetup();
@@ -107,53 +107,53 @@ void TReportListView::RemoveColumn(int c) {
 void TReportListView::RemoveEmptyRows() {
   HideEditor();
   TRepListSuppress hold(*this);
-  FRLData->Strings().BeginUpdate();
+  d->Data->Strings().BeginUpdate();
   for (int r = NrOfRows(); r >= 1; --r) {
     bool empty = true;
-    for (int c = 0; c <= NrOfColumns() && empty; ++c) empty = FRLData->GetElem(c, r).isEmpty();
+    for (int c = 0; c <= NrOfColumns() && empty; ++c) empty = d->Data->GetElem(c, r).isEmpty();
     if (empty) RemoveRow(r);
   }
-  FRLData->Strings().EndUpdate();
+  d->Data->Strings().EndUpdate();
 }
 
 void TReportListView::Fill(const QString& s) {
   HideEditor();
   TRepListSuppress hold(*this);
-  FRLData->Fill(s);
+  d->Data->Fill(s);
 }
 
 void TReportListView::Clear() {
   HideEditor();
   TRepListSuppress hold(*this);
-  FRLData->Clear();
-  std::fill(FColumns.begin(), FColumns.end(), TColumnSettings{});
+  d->Data->Clear();
+  std::fill(d->Columns.begin(), d->Columns.end(), TRLColumnSettings{});
   ResetColumnOrder();
 }
 
 void TReportListView::SetSecondarySortColumn(int v) {
   if (v < -1 || v > NrOfColumns()) return;
-  FRLData->SetLastSortColumnSec(v);
+  d->Data->SetLastSortColumnSec(v);
   ChangedSetup();
 }
 
 void TReportListView::Sort(int Col, int ColSec, bool Ascending) {
   TRepListSuppress hold(*this);
-  FRLData->Sort(Col, ColSec, Ascending);
+  d->Data->Sort(Col, ColSec, Ascending);
 }
 
 void TReportListView::UnSort() {
   TRepListSuppress hold(*this);
-  FRLData->UnSort();
+  d->Data->UnSort();
 }
 
 bool TReportListView::SetColumnOrder(const std::vector<int>& ColList) {
   if (int(ColList.size()) != NrOfColumns()) return false;
   std::vector<bool> seen(ColList.size() + 1, false);
-  for (int d : ColList) {
-    if (d < 1 || d > NrOfColumns() || seen[d]) return false;
-    seen[d] = true;
+  for (int dataCol : ColList) {
+    if (dataCol < 1 || dataCol > NrOfColumns() || seen[dataCol]) return false;
+    seen[dataCol] = true;
   }
-  for (int i = 0; i < int(ColList.size()); ++i) FColOrder[i] = ColList[i] - 1;
+  for (int i = 0; i < int(ColList.size()); ++i) d->ColOrder[i] = ColList[i] - 1;
   return true;
 }
 
@@ -164,42 +164,42 @@ void TReportListView::Assign(const TComponentBase* Source) {
     return;
   }
   if (src == this) return;
-  FAutoAdvance = src->FAutoAdvance;
-  FLastMousePosX = src->FLastMousePosX;
-  FLastMousePosY = src->FLastMousePosY;
+  d->AutoAdvance = src->d->AutoAdvance;
+  d->LastMousePosX = src->d->LastMousePosX;
+  d->LastMousePosY = src->d->LastMousePosY;
   OnChange = src->OnChange;
   OnChangeSetup = src->OnChangeSetup;
   OnSelectedChange = src->OnSelectedChange;
-  FSelectAnchor = src->FSelectAnchor;
-  FRowSelectMode = src->FRowSelectMode;
-  FSortEnabled = src->FSortEnabled;
+  d->SelectAnchor = src->d->SelectAnchor;
+  d->RowSelectMode = src->d->RowSelectMode;
+  d->SortEnabled = src->d->SortEnabled;
   OnCheckedChange = src->OnCheckedChange;
   OnBeforeCheckedChange = src->OnBeforeCheckedChange;
   OnGetEditText = src->OnGetEditText;
   OnSetEditText = src->OnSetEditText;
-  FSelRowColor = src->FSelRowColor;
-  FSelRowTextColor = src->FSelRowTextColor;
-  FSelColColor = src->FSelColColor;
-  FSelColTextColor = src->FSelColTextColor;
-  FSelBothColor = src->FSelBothColor;
-  FSelBothTextColor = src->FSelBothTextColor;
-  FHiLgtColor = src->FHiLgtColor;
-  FHiLgtTextColor = src->FHiLgtTextColor;
-  FHiLgtBold = src->FHiLgtBold;
-  FHiLgtRow = src->FHiLgtRow;
-  FHiLgtColumn = src->FHiLgtColumn;
-  FColorNormal = src->FColorNormal;
-  FRColorNormal = src->FRColorNormal;
-  FRColorShaded = src->FRColorShaded;
-  FRowColPattern = src->FRowColPattern;
-  FHeaderAlignment = src->FHeaderAlignment;
-  FComHdVis = src->FComHdVis;
-  FComHdColor = src->FComHdColor;
-  FComHdTxtColor = src->FComHdTxtColor;
-  FColHdVis = src->FColHdVis;
-  FColHdColor = src->FColHdColor;
-  FColHdTxtColor = src->FColHdTxtColor;
-  FShowEmptyCBx = src->FShowEmptyCBx;
+  d->Colors.SelRow = src->d->Colors.SelRow;
+  d->Colors.SelRowText = src->d->Colors.SelRowText;
+  d->Colors.SelCol = src->d->Colors.SelCol;
+  d->Colors.SelColText = src->d->Colors.SelColText;
+  d->Colors.SelBoth = src->d->Colors.SelBoth;
+  d->Colors.SelBothText = src->d->Colors.SelBothText;
+  d->Colors.High = src->d->Colors.High;
+  d->Colors.HighText = src->d->Colors.HighText;
+  d->Colors.HighLightBold = src->d->Colors.HighLightBold;
+  d->HiLgtRow = src->d->HiLgtRow;
+  d->HiLgtColumn = src->d->HiLgtColumn;
+  d->Colors.Text = src->d->Colors.Text;
+  d->Colors.BkgdNormal = src->d->Colors.BkgdNormal;
+  d->Colors.BkgdShaded = src->d->Colors.BkgdShaded;
+  d->Colors.RowColPattern = src->d->Colors.RowColPattern;
+  d->HeaderAlignment = src->d->HeaderAlignment;
+  d->ComHdVis = src->d->ComHdVis;
+  d->Colors.CommonHd = src->d->Colors.CommonHd;
+  d->Colors.CommonHdText = src->d->Colors.CommonHdText;
+  d->ColHdVis = src->d->ColHdVis;
+  d->Colors.ColumnHd = src->d->Colors.ColumnHd;
+  d->Colors.ColumnHdText = src->d->Colors.ColumnHdText;
+  d->ShowEmptyCBx = src->d->ShowEmptyCBx;
   OnPercentDone = src->OnPercentDone;
   OnBeforeRenderCell = src->OnBeforeRenderCell;
   OnBeforeSortExchange = src->OnBeforeSortExchange;
@@ -207,25 +207,25 @@ void TReportListView::Assign(const TComponentBase* Source) {
   OnBeforeFilter = src->OnBeforeFilter;
   OnMouseWheelDown = src->OnMouseWheelDown;
   OnMouseWheelUp = src->OnMouseWheelUp;
-  FInterRowIndi = src->FInterRowIndi;
-  FInterRowColor = src->FInterRowColor;
-  FInterRowWidth = src->FInterRowWidth;
-  FFixedColOne = src->FFixedColOne;
+  d->InterRowIndi = src->d->InterRowIndi;
+  d->InterRowColor = src->d->InterRowColor;
+  d->InterRowWidth = src->d->InterRowWidth;
+  d->FixedColOne = src->d->FixedColOne;
   {
     TRepListSuppress hold(*this);
-    FRLData->Assign(src->FRLData.get());
+    d->Data->Assign(src->d->Data.get());
     try {
-      FColumns = src->FColumns;
-      FColOrder = src->FColOrder;
+      d->Columns = src->d->Columns;
+      d->ColOrder = src->d->ColOrder;
     } catch (const std::bad_alloc&) {
       throw EVyrRepListError(ComponentMessage(Name(), QStringLiteral("not enough memory on heap")));
     }
     SetColCount(std::max(NrOfColumns(), 1));
     UpdateGridRows();
-    SetFixedCols(FFixedColOne ? 1 : 0);
-    TCustomGrid::SetFixedColor(FColHdColor);
+    SetFixedCols(d->FixedColOne ? 1 : 0);
+    TCustomGrid::SetFixedColor(d->Colors.ColumnHd);
   }
-  FSuppressPaint = src->FSuppressPaint;
+  d->SuppressPaint = src->d->SuppressPaint;
   Repaint();
 }
 

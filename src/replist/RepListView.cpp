@@ -4,14 +4,13 @@
 #include <new>
 
 #include "host/ControlRegistry.h"
-#include "replist/ReportListView.h"
+#include "replist/RepListPrivate.h"
 
 namespace vyr {
 
-TReportListView::TReportListView(QWidget* AOwner) : TCustomDrawGrid(AOwner) {
-  FRLData = std::make_unique<TRLData>();
-  FRLData->SetNrCols(5);
-  FRLData->SetNrRows(4);
+TReportListView::TReportListView(QWidget* AOwner) : TCustomDrawGrid(AOwner), d(std::make_unique<Private>()) {
+  d->Data->SetNrCols(5);
+  d->Data->SetNrRows(4);
   try {
     ResizeColumnArrays(5);
   } catch (const std::bad_alloc&) {
@@ -26,25 +25,35 @@ TReportListView::TReportListView(QWidget* AOwner) : TCustomDrawGrid(AOwner) {
   SetFixedCols(0);
   UpdateGridRows();
   TCustomGrid::SetTopRow(CountHeadRows());
-  TCustomGrid::SetFixedColor(FColHdColor);
+  TCustomGrid::SetFixedColor(d->Colors.ColumnHd);
   SetColor(clWindow);
 }
 
 TReportListView::~TReportListView() = default;
 
+TRLData& TReportListView::Data() { return *d->Data; }
+
+const TRLData& TReportListView::Data() const { return *d->Data; }
+
+int TReportListView::CountHeadRows() const { return (d->ComHdVis ? 1 : 0) + (d->ColHdVis ? 1 : 0); }
+
+int TReportListView::ColumnHeaderGridRow() const { return d->ComHdVis && d->ColHdVis ? 1 : d->ColHdVis ? 0 : -1; }
+
+bool TReportListView::SuppressPaint() const { return d->SuppressPaint; }
+
 void TReportListView::ConnectStore() {
-  TStringArray& strings = FRLData->Strings();
+  TStringArray& strings = d->Data->Strings();
   strings.OnChange = [this](QObject*) { StringsHasChanged(); };
   // Selected and disabled bits only repaint: their writers raise
   // OnSelectedChange themselves, and OnChange stays for the data.
   strings.OnAttribChange = [this](QObject*) { Repaint(); };
   const auto percent = [this](QObject*, int p) { Raise(OnPercentDone, this, p); };
   strings.OnPercentDone = percent;
-  FRLData->OnPercentDone = percent;
+  d->Data->OnPercentDone = percent;
   strings.OnBeforeSortExchange = [this](QObject*, const QString& s, QString& t) {
     Raise(OnBeforeSortExchange, this, s, t);
   };
-  FRLData->OnBeforeHTMLExport = [this](QObject*, QString& text, int col, int row) {
+  d->Data->OnBeforeHTMLExport = [this](QObject*, QString& text, int col, int row) {
     Raise(OnBeforeHTMLExport, this, text, col, row);
   };
 }
@@ -56,27 +65,27 @@ void TReportListView::StringsHasChanged() {
 }
 
 void TReportListView::Repaint() {
-  if (!FSuppressPaint && !IsLoading()) Paint();
+  if (!d->SuppressPaint && !IsLoading()) Paint();
 }
 
 void TReportListView::SetSuppressPaint(bool v) {
-  if (v == FSuppressPaint) return;
-  FSuppressPaint = v;
+  if (v == d->SuppressPaint) return;
+  d->SuppressPaint = v;
   if (!v) Repaint();
 }
 
 void TReportListView::BeginUpdate() {
-  if (FUpdateDepth++ == 0) {
-    FUpdateSavedSuppress = FSuppressPaint;
-    FSuppressPaint = true;
+  if (d->UpdateDepth++ == 0) {
+    d->UpdateSavedSuppress = d->SuppressPaint;
+    d->SuppressPaint = true;
   }
-  FRLData->Strings().BeginUpdate();
+  d->Data->Strings().BeginUpdate();
 }
 
 void TReportListView::EndUpdate() {
-  if (FUpdateDepth == 0) return;
-  FRLData->Strings().EndUpdate();
-  if (--FUpdateDepth == 0) SetSuppressPaint(FUpdateSavedSuppress);
+  if (d->UpdateDepth == 0) return;
+  d->Data->Strings().EndUpdate();
+  if (--d->UpdateDepth == 0) SetSuppressPaint(d->UpdateSavedSuppress);
 }
 
 void TReportListView::UpdateGridRows() {
@@ -88,37 +97,37 @@ void TReportListView::UpdateGridRows() {
 
 void TReportListView::SetHeaderHeights() {
   const bool twoRows = NrOfRows() >= 2;
-  if (FComHdVis && FColHdVis) {
-    SetRowHeights(0, FComHdHgt);
-    if (twoRows) SetRowHeights(1, FColHdHgt);
+  if (d->ComHdVis && d->ColHdVis) {
+    SetRowHeights(0, d->ComHdHgt);
+    if (twoRows) SetRowHeights(1, d->ColHdHgt);
     return;
   }
-  SetRowHeights(0, FComHdVis ? FComHdHgt : FColHdVis ? FColHdHgt : DefaultRowHeight());
+  SetRowHeights(0, d->ComHdVis ? d->ComHdHgt : d->ColHdVis ? d->ColHdHgt : DefaultRowHeight());
   if (twoRows) SetRowHeights(1, DefaultRowHeight());
 }
 
 void TReportListView::ResetColumnOrder() {
-  FColOrder.resize(std::size_t(std::max(NrOfColumns(), 0)));
-  for (int i = 0; i < int(FColOrder.size()); ++i) FColOrder[i] = i;
+  d->ColOrder.resize(std::size_t(std::max(NrOfColumns(), 0)));
+  for (int i = 0; i < int(d->ColOrder.size()); ++i) d->ColOrder[i] = i;
 }
 
-void TReportListView::ResizeColumnArrays(int n) { FColumns.resize(std::size_t(std::max(n, 0))); }
+void TReportListView::ResizeColumnArrays(int n) { d->Columns.resize(std::size_t(std::max(n, 0))); }
 
 void TReportListView::FollowStoreColumns() {
   const std::size_t n = std::size_t(NrOfColumns());
-  if (FColumns.size() == n && FColOrder.size() == n) return;
+  if (d->Columns.size() == n && d->ColOrder.size() == n) return;
   ResizeColumnArrays(NrOfColumns());
   ResetColumnOrder();
   SetColCount(std::max(NrOfColumns(), 1));
 }
 
 int TReportListView::DataColumnOf(int col) const {
-  return col >= 0 && col < int(FColOrder.size()) ? FColOrder[col] + 1 : 0;
+  return col >= 0 && col < int(d->ColOrder.size()) ? d->ColOrder[col] + 1 : 0;
 }
 
-int TReportListView::GridColumnOf(int d) const {
-  const auto it = std::find(FColOrder.begin(), FColOrder.end(), d - 1);
-  return it == FColOrder.end() ? -1 : int(it - FColOrder.begin());
+int TReportListView::GridColumnOf(int dataCol) const {
+  const auto it = std::find(d->ColOrder.begin(), d->ColOrder.end(), dataCol - 1);
+  return it == d->ColOrder.end() ? -1 : int(it - d->ColOrder.begin());
 }
 
 void TReportListView::SetBounds(int left, int top, int width, int height) {

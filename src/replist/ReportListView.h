@@ -102,15 +102,15 @@ class TReportListView : public TCustomDrawGrid {
   explicit TReportListView(QWidget* AOwner = nullptr);
   ~TReportListView() override;
 
-  TRLData& Data() { return *FRLData; }
-  const TRLData& Data() const { return *FRLData; }
+  TRLData& Data();
+  const TRLData& Data() const;
 
   // Number of visible header rows, 0..2.
-  int CountHeadRows() const { return (FComHdVis ? 1 : 0) + (FColHdVis ? 1 : 0); }
+  int CountHeadRows() const;
 
   // --- Structure (RepListStructure.cpp)
-  int NrOfColumns() const { return FRLData->NrOfColumns(); }
-  int NrOfRows() const { return FRLData->NrOfRows(); }
+  int NrOfColumns() const { return Data().NrOfColumns(); }
+  int NrOfRows() const { return Data().NrOfRows(); }
   void SetNrOfColumns(int n);
   void SetNrOfRows(int n);
   int AddRow();
@@ -124,19 +124,19 @@ class TReportListView : public TCustomDrawGrid {
 
   // --- Cells and columns, forwarded to the store (RepListColumns.cpp)
   QString Elem(int ACol, int ARow) const;
-  void SetElem(int ACol, int ARow, const QString& Value) { FRLData->SetElem(ACol, ARow, Value); }
-  bool ElemChecked(int ACol, int ARow) const { return FRLData->GetElemChecked(ACol, ARow); }
-  void SetElemChecked(int ACol, int ARow, bool Value) { FRLData->SetElemChecked(ACol, ARow, Value); }
+  void SetElem(int ACol, int ARow, const QString& Value) { Data().SetElem(ACol, ARow, Value); }
+  bool ElemChecked(int ACol, int ARow) const { return Data().GetElemChecked(ACol, ARow); }
+  void SetElemChecked(int ACol, int ARow, bool Value) { Data().SetElemChecked(ACol, ARow, Value); }
   // The cell as a number; raises EVyrDStructError naming this class.
   double AsNumber(int ACol, int ARow) const;
-  QString DefaultValue(int ACol, int ARow) const { return FRLData->GetCellDefaultValue(ACol, ARow); }
-  QString ColumnFormat(int ColNr) const { return FRLData->GetColumnFormat(ColNr); }
+  QString DefaultValue(int ACol, int ARow) const { return Data().GetCellDefaultValue(ACol, ARow); }
+  QString ColumnFormat(int ColNr) const { return Data().GetColumnFormat(ColNr); }
   void SetColumnFormat(int ColNr, const QString& Value);
-  TCheckMode ColumnCheckMode(int ColNr) const { return FRLData->GetColCheckMode(ColNr); }
+  TCheckMode ColumnCheckMode(int ColNr) const { return Data().GetColCheckMode(ColNr); }
   void SetColumnCheckMode(int ColNr, TCheckMode Value);
-  QString Header(int ColNr) const { return FRLData->GetColName(ColNr); }
+  QString Header(int ColNr) const { return Data().GetColName(ColNr); }
   void SetHeader(int ColNr, const QString& Value);
-  bool IsCheckedColumn(int ColNr) const { return FRLData->GetCheckedCol(ColNr); }
+  bool IsCheckedColumn(int ColNr) const { return Data().GetCheckedCol(ColNr); }
   void SetIsCheckedColumn(int ColNr, bool Value) { SetColumnCheckMode(ColNr, Value ? cmBox : cmNone); }
   TAlignment ColumnAlignment(int ColNr) const;
   void SetColumnAlignment(int ColNr, TAlignment Value);
@@ -149,23 +149,23 @@ class TReportListView : public TCustomDrawGrid {
   // Width of data column Index (wherever the order shows it).
   int ColWidths(int Index) const;
   void SetColWidths(int Index, int Width);
-  int ColumnIndex(const QString& Head, bool PartialMatch) const { return FRLData->ColumnIndex(Head, PartialMatch); }
-  int FirstCheckedElemInCol(int ColNr) const { return FRLData->FirstCheckedElemInCol(ColNr); }
-  int FirstCheckedElemInRow(int RowNr) const { return FRLData->FirstCheckedElemInRow(RowNr); }
-  int CountCheckedElemsInRow(int Row) const { return FRLData->CountCheckedElemsInRow(Row); }
+  int ColumnIndex(const QString& Head, bool PartialMatch) const { return Data().ColumnIndex(Head, PartialMatch); }
+  int FirstCheckedElemInCol(int ColNr) const { return Data().FirstCheckedElemInCol(ColNr); }
+  int FirstCheckedElemInRow(int RowNr) const { return Data().FirstCheckedElemInRow(RowNr); }
+  int CountCheckedElemsInRow(int Row) const { return Data().CountCheckedElemsInRow(Row); }
   // Checked cells of enabled rows.
   int CountCheckedElemsInCol(int Column) const;
   void SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly = false);
   void InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly = false);
-  QString Comment() const { return FRLData->Comment; }
-  void SetComment(const QString& v) { FRLData->Comment = v; }
-  QString DataID() const { return FRLData->DataID; }
-  void SetDataID(const QString& v) { FRLData->DataID = v; }
+  QString Comment() const { return Data().Comment; }
+  void SetComment(const QString& v) { Data().Comment = v; }
+  QString DataID() const { return Data().DataID; }
+  void SetDataID(const QString& v) { Data().DataID = v; }
 
   // --- Sorting (RepListStructure.cpp)
-  int LastSortColumn() const { return FRLData->LastSortColumn(); }
-  bool LastSortOrder() const { return FRLData->LastSortOrder(); }
-  int SecondarySortColumn() const { return FRLData->LastSortColumnSec(); }
+  int LastSortColumn() const { return Data().LastSortColumn(); }
+  bool LastSortOrder() const { return Data().LastSortOrder(); }
+  int SecondarySortColumn() const { return Data().LastSortColumnSec(); }
   void SetSecondarySortColumn(int v);
   void Sort(int Col, int ColSec, bool Ascending);
   void UnSort();
@@ -204,95 +204,95 @@ class TReportListView : public TCustomDrawGrid {
   TBeforeFilterEvent OnBeforeFilter;
 
   // --- Look (RepListProperties.cpp)
-  bool AutoAdvance() const { return FAutoAdvance; }
-  void SetAutoAdvance(bool v) { FAutoAdvance = v; }
-  bool SortEnabled() const { return FSortEnabled; }
-  void SetSortEnabled(bool v) { FSortEnabled = v; }
-  bool UseCtrlForMultiSel() const { return FCtrlForMultiSel; }
-  void SetUseCtrlForMultiSel(bool v) { FCtrlForMultiSel = v; }
-  TColor ColorText() const { return FColorNormal; }
-  void SetColorText(TColor v) { SetLook(FColorNormal, v); }
-  TColor ColorBkgdNormal() const { return FRColorNormal; }
-  void SetColorBkgdNormal(TColor v) { SetLook(FRColorNormal, v); }
-  TColor ColorBkgdShaded() const { return FRColorShaded; }
-  void SetColorBkgdShaded(TColor v) { SetLook(FRColorShaded, v); }
-  TColor ColorHigh() const { return FHiLgtColor; }
-  void SetColorHigh(TColor v) { SetLook(FHiLgtColor, v); }
-  TColor ColorHighText() const { return FHiLgtTextColor; }
-  void SetColorHighText(TColor v) { SetLook(FHiLgtTextColor, v); }
-  TColor ColorSelectedRow() const { return FSelRowColor; }
-  void SetColorSelectedRow(TColor v) { SetLook(FSelRowColor, v); }
-  TColor ColorSelectedRowText() const { return FSelRowTextColor; }
-  void SetColorSelectedRowText(TColor v) { SetLook(FSelRowTextColor, v); }
-  TColor ColorSelectedCol() const { return FSelColColor; }
-  void SetColorSelectedCol(TColor v) { SetLook(FSelColColor, v); }
-  TColor ColorSelectedColText() const { return FSelColTextColor; }
-  void SetColorSelectedColText(TColor v) { SetLook(FSelColTextColor, v); }
-  TColor ColorSelectedBoth() const { return FSelBothColor; }
-  void SetColorSelectedBoth(TColor v) { SetLook(FSelBothColor, v); }
-  TColor ColorSelectedBothText() const { return FSelBothTextColor; }
-  void SetColorSelectedBothText(TColor v) { SetLook(FSelBothTextColor, v); }
-  TColor ColorDisabledBkgd() const { return FDisabledBkgdColor; }
-  void SetColorDisabledBkgd(TColor v) { SetLook(FDisabledBkgdColor, v); }
-  TColor ColorDisabledText() const { return FDisabledTextColor; }
-  void SetColorDisabledText(TColor v) { SetLook(FDisabledTextColor, v); }
-  TColor ColorColumnHd() const { return FColHdColor; }
+  bool AutoAdvance() const;
+  void SetAutoAdvance(bool v);
+  bool SortEnabled() const;
+  void SetSortEnabled(bool v);
+  bool UseCtrlForMultiSel() const;
+  void SetUseCtrlForMultiSel(bool v);
+  TColor ColorText() const;
+  void SetColorText(TColor v);
+  TColor ColorBkgdNormal() const;
+  void SetColorBkgdNormal(TColor v);
+  TColor ColorBkgdShaded() const;
+  void SetColorBkgdShaded(TColor v);
+  TColor ColorHigh() const;
+  void SetColorHigh(TColor v);
+  TColor ColorHighText() const;
+  void SetColorHighText(TColor v);
+  TColor ColorSelectedRow() const;
+  void SetColorSelectedRow(TColor v);
+  TColor ColorSelectedRowText() const;
+  void SetColorSelectedRowText(TColor v);
+  TColor ColorSelectedCol() const;
+  void SetColorSelectedCol(TColor v);
+  TColor ColorSelectedColText() const;
+  void SetColorSelectedColText(TColor v);
+  TColor ColorSelectedBoth() const;
+  void SetColorSelectedBoth(TColor v);
+  TColor ColorSelectedBothText() const;
+  void SetColorSelectedBothText(TColor v);
+  TColor ColorDisabledBkgd() const;
+  void SetColorDisabledBkgd(TColor v);
+  TColor ColorDisabledText() const;
+  void SetColorDisabledText(TColor v);
+  TColor ColorColumnHd() const;
   void SetColorColumnHd(TColor v);
   // The fixed colour is the column header's colour.
   void SetFixedColor(TColor v) override { SetColorColumnHd(v); }
-  TColor ColorColumnHdText() const { return FColHdTxtColor; }
-  void SetColorColumnHdText(TColor v) { SetLook(FColHdTxtColor, v); }
-  TColor ColorCommonHd() const { return FComHdColor; }
-  void SetColorCommonHd(TColor v) { SetLook(FComHdColor, v); }
-  TColor ColorCommonHdText() const { return FComHdTxtColor; }
-  void SetColorCommonHdText(TColor v) { SetLook(FComHdTxtColor, v); }
-  TColor InterRowIndicatorColor() const { return FInterRowColor; }
-  void SetInterRowIndicatorColor(TColor v) { SetLook(FInterRowColor, v); }
-  TColor ColorEmptyMsg() const { return FColorEmptyMsg; }
+  TColor ColorColumnHdText() const;
+  void SetColorColumnHdText(TColor v);
+  TColor ColorCommonHd() const;
+  void SetColorCommonHd(TColor v);
+  TColor ColorCommonHdText() const;
+  void SetColorCommonHdText(TColor v);
+  TColor InterRowIndicatorColor() const;
+  void SetInterRowIndicatorColor(TColor v);
+  TColor ColorEmptyMsg() const;
   void SetColorEmptyMsg(TColor v);
-  QString EmptyMessage() const { return FEmptyMsg; }
+  QString EmptyMessage() const;
   void SetEmptyMessage(const QString& v);
-  bool HighLightBold() const { return FHiLgtBold; }
+  bool HighLightBold() const;
   void SetHighLightBold(bool v);
-  int HighLightRow() const { return FHiLgtRow; }
-  void SetHighLightRow(int v) { SetLook(FHiLgtRow, v); }
-  int HighLightColumn() const { return FHiLgtColumn; }
-  void SetHighLightColumn(int v) { SetLook(FHiLgtColumn, v); }
-  int RowColPattern() const { return FRowColPattern; }
-  void SetRowColPattern(int v) { SetLook(FRowColPattern, v); }
-  int InterRowIndicatorWidth() const { return FInterRowWidth; }
-  void SetInterRowIndicatorWidth(int v) { SetLook(FInterRowWidth, v); }
-  int InterRowIndicatorPos() const { return FInterRowIndi; }
+  int HighLightRow() const;
+  void SetHighLightRow(int v);
+  int HighLightColumn() const;
+  void SetHighLightColumn(int v);
+  int RowColPattern() const;
+  void SetRowColPattern(int v);
+  int InterRowIndicatorWidth() const;
+  void SetInterRowIndicatorWidth(int v);
+  int InterRowIndicatorPos() const;
   void SetInterRowIndicatorPos(int v);
-  QString CommonHeader() const { return FRLData->CommonHeader(); }
+  QString CommonHeader() const { return Data().CommonHeader(); }
   void SetCommonHeader(const QString& v);
-  TAlignmentValue CommonHeaderAlignment() const { return TAlignmentValue(FHeaderAlignment); }
+  TAlignmentValue CommonHeaderAlignment() const;
   void SetCommonHeaderAlignment(TAlignmentValue v);
-  bool CommonHeaderVisible() const { return FComHdVis; }
+  bool CommonHeaderVisible() const;
   void SetCommonHeaderVisible(bool v);
-  bool ColumnHeadersVisible() const { return FColHdVis; }
+  bool ColumnHeadersVisible() const;
   void SetColumnHeadersVisible(bool v);
-  int CommonHeaderHeight() const { return FComHdHgt; }
+  int CommonHeaderHeight() const;
   // Clamped to 8..127.
   void SetCommonHeaderHeight(int v);
-  int ColumnHeadersHeight() const { return FColHdHgt; }
+  int ColumnHeadersHeight() const;
   void SetColumnHeadersHeight(int v);
   int DefaultColWidth() const { return TCustomGrid::DefaultColWidth(); }
   void SetDefaultColWidth(int v);
   int DefaultRowHeight() const { return TCustomGrid::DefaultRowHeight(); }
   void SetDefaultRowHeight(int v);
-  bool ShowEmptyCheckBoxes() const { return FShowEmptyCBx; }
+  bool ShowEmptyCheckBoxes() const;
   void SetShowEmptyCheckBoxes(bool v);
-  bool CheckMarksReadOnly() const { return FROCheckMarks; }
+  bool CheckMarksReadOnly() const;
   void SetCheckMarksReadOnly(bool v);
-  bool FixedFirstColumn() const { return FFixedColOne; }
+  bool FixedFirstColumn() const;
   void SetFixedFirstColumn(bool v);
   void SetEnabled(bool value) override;
   // Collects the changes of a batch (cell writes, row insertions) into one
   // OnChange and one paint at the final EndUpdate; calls nest.
   void BeginUpdate();
   void EndUpdate();
-  bool SuppressPaint() const { return FSuppressPaint; }
+  bool SuppressPaint() const;
   // Clearing it repaints at once.
   void SetSuppressPaint(bool v);
 
@@ -303,7 +303,7 @@ class TReportListView : public TCustomDrawGrid {
   void FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth, int RightMargin);
 
   // --- Selection and navigation (RepListSelection.cpp, RepListInput.cpp)
-  int RowSelectMode() const { return FRowSelectMode; }
+  int RowSelectMode() const;
   void SetRowSelectMode(int v);
   bool RowSelected(int r) const;
   void SetRowSelected(int r, bool v);
@@ -375,13 +375,9 @@ class TReportListView : public TCustomDrawGrid {
   void DoPaint() override;
 
  private:
-  friend class TRepListSuppress;
+  // Stores a look setting, repaints and raises OnChangeSetup.
   template <typename T>
-  void SetLook(T& field, T value) {
-    field = value;
-    Repaint();
-    ChangedSetup();
-  }
+  void SetLook(T& field, T value);
   void Repaint();
   void ConnectStore();
   void StringsHasChanged();
@@ -396,12 +392,13 @@ class TReportListView : public TCustomDrawGrid {
   void FollowStoreColumns();
   // Data column (1-based) of grid column col.
   int DataColumnOf(int col) const;
-  // Grid column that shows data column d (1-based); -1 if none.
-  int GridColumnOf(int d) const;
+  // Grid column that shows data column dataCol (1-based); -1 if none.
+  int GridColumnOf(int dataCol) const;
   int DataRowOfGrid(int gridRow) const { return gridRow - CountHeadRows() + 1; }
   int GridRowOfData(int r) const { return r + CountHeadRows() - 1; }
   int SelectionTopDataRow() const { return DataRowOfGrid(Selection().Top); }
-  int ColumnHeaderGridRow() const { return FComHdVis && FColHdVis ? 1 : FColHdVis ? 0 : -1; }
+  // Grid row of the column headers; -1 when they are hidden.
+  int ColumnHeaderGridRow() const;
   static std::uint8_t WithBit(std::uint8_t value, std::uint8_t bit, bool on) { return on ? value | bit : value & ~bit; }
   // Sets or clears bit in every row (column) as wanted(number) says, as
   // one change and one paint.
@@ -412,11 +409,11 @@ class TReportListView : public TCustomDrawGrid {
   void SetRowBits(std::uint8_t bit, bool on);
   void SetOneRowBit(int r, std::uint8_t bit, bool on);
   void SelectOnlyRow(int r);
-  void SortByHeaderClick(int d);
-  void ClickCheckMark(int d, int r);
+  void SortByHeaderClick(int dataCol);
+  void ClickCheckMark(int dataCol, int r);
   void SelectByClick(TShiftState Shift);
   void DrawDataCell(int ACol, int ARow, const TRect& ARect);
-  void DrawCheckBox(int d, const TRect& ARect, bool checked, TColor pen, TColor font);
+  void DrawCheckBox(int dataCol, const TRect& ARect, bool checked, TColor pen, TColor font);
   void DrawHeaderCell(int ACol, int ARow, const TRect& ARect);
   void DrawSortArrow(int x0, int y0, bool ascending);
   void DrawRaisedFrame(int L, int T, int R, int B);
@@ -427,60 +424,16 @@ class TReportListView : public TCustomDrawGrid {
   void PaintEmptyMessage(int headerHeight);
   void PaintRowMarker(int headerHeight);
 
-  bool FAutoAdvance = false;
-  int FLastMousePosX = 0, FLastMousePosY = 0;
-  // What the view keeps per data column beside the store's name, format
-  // and check mode.
-  struct TColumnSettings {
-    TAlignment Alignment = taLeftJustify;
-    bool Editable = false;
-    bool IsPwd = false;
-  };
-  const TColumnSettings* Column(int ColNr) const;
-  TColumnSettings* Column(int ColNr);
-  std::vector<TColumnSettings> FColumns;  // data column c at c - 1
-  std::vector<int> FColOrder;             // grid column -> data column - 1
-  TAlignment FHeaderAlignment = taCenter;
-  QString FEmptyMsg;
-  bool FComHdVis = false;
-  TColor FComHdColor = clBtnFace, FComHdTxtColor = clBlack;
-  int FComHdHgt = 20;
-  bool FColHdVis = true;
-  TColor FColHdColor = clBtnFace, FColHdTxtColor = clBlack;
-  int FColHdHgt = 20;
-  TColor FColorEmptyMsg = clBlack;
-  TColor FDisabledTextColor = 0xC0C0C0, FDisabledBkgdColor = 0xF0F0F0;
-  int FSelectAnchor = 1;
-  int FRowSelectMode = 1;
-  bool FCtrlForMultiSel = true;
-  bool FSortEnabled = true;
-  TColor FSelRowColor = 0x94BAED, FSelRowTextColor = 0x800000;
-  TColor FSelColColor = clBlack, FSelColTextColor = clBlack;
-  TColor FSelBothColor = clBlack, FSelBothTextColor = clBlack;
-  bool FShowEmptyCBx = true;
-  bool FROCheckMarks = false;
-  TColor FHiLgtColor = 0xCC9966, FHiLgtTextColor = 0xFFFFFF;
-  bool FHiLgtBold = false;
-  int FHiLgtRow = 0, FHiLgtColumn = 0;
-  bool FSuppressPaint = false;
-  int FUpdateDepth = 0;
-  bool FUpdateSavedSuppress = false;
-  TColor FColorNormal = 0x002000;
-  TColor FRColorNormal = 0xFFFFFF, FRColorShaded = 0xF0EFE8;
-  int FRowColPattern = 1;
-  int FInterRowIndi = 0;
-  TColor FInterRowColor = 0x0000FF;
-  int FInterRowWidth = 3;
-  bool FFixedColOne = false;
-  std::unique_ptr<TRLData> FRLData;
+  struct Private;
+  std::unique_ptr<Private> d;
 };
 
 // Holds painting off for its lifetime and restores the previous state,
 // which repaints once when painting was on before.
 class TRepListSuppress {
  public:
-  explicit TRepListSuppress(TReportListView& view) : FView(view), FSaved(view.FSuppressPaint) {
-    view.FSuppressPaint = true;
+  explicit TRepListSuppress(TReportListView& view) : FView(view), FSaved(view.SuppressPaint()) {
+    view.SetSuppressPaint(true);
   }
   ~TRepListSuppress() { FView.SetSuppressPaint(FSaved); }
   TRepListSuppress(const TRepListSuppress&) = delete;

@@ -1,0 +1,75 @@
+#pragma once
+// The state of a TReportListView, kept out of the installed header so that
+// a field added later leaves the public class's layout as it is.
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "replist/ReportListView.h"
+
+namespace vyr {
+
+// The colours cells are painted with, and what decides the shading bands
+// and the highlight's weight.
+struct TRLPalette {
+  TColor Text = 0x002000;
+  TColor BkgdNormal = 0xFFFFFF, BkgdShaded = 0xF0EFE8;
+  int RowColPattern = 1;  // rows per shading band; 0 or less: none
+  TColor SelRow = 0x94BAED, SelRowText = 0x800000;
+  TColor SelCol = clBlack, SelColText = clBlack;
+  TColor SelBoth = clBlack, SelBothText = clBlack;
+  TColor High = 0xCC9966, HighText = 0xFFFFFF;
+  bool HighLightBold = false;
+  TColor DisabledBkgd = 0xF0F0F0, DisabledText = 0xC0C0C0;
+  TColor ColumnHd = clBtnFace, ColumnHdText = clBlack;
+  TColor CommonHd = clBtnFace, CommonHdText = clBlack;
+};
+
+// What the view keeps per data column beside the store's name, format and
+// check mode.
+struct TRLColumnSettings {
+  TAlignment Alignment = taLeftJustify;
+  bool Editable = false;
+  bool IsPwd = false;
+};
+
+struct TReportListView::Private {
+  std::unique_ptr<TRLData> Data = std::make_unique<TRLData>();
+  TRLPalette Colors;
+  std::vector<TRLColumnSettings> Columns;  // data column c at c - 1
+  std::vector<int> ColOrder;               // grid column -> data column - 1
+
+  // The settings of data column ColNr; null outside 1..the column count.
+  const TRLColumnSettings* Column(int ColNr) const {
+    return ColNr >= 1 && ColNr <= int(Columns.size()) ? &Columns[std::size_t(ColNr - 1)] : nullptr;
+  }
+  TRLColumnSettings* Column(int ColNr) {
+    return const_cast<TRLColumnSettings*>(std::as_const(*this).Column(ColNr));
+  }
+
+  bool AutoAdvance = false;
+  int LastMousePosX = 0, LastMousePosY = 0;
+  TAlignment HeaderAlignment = taCenter;
+  QString EmptyMsg;
+  TColor ColorEmptyMsg = clBlack;
+  bool ComHdVis = false;
+  int ComHdHgt = 20;
+  bool ColHdVis = true;
+  int ColHdHgt = 20;
+  int SelectAnchor = 1;
+  int RowSelectMode = 1;
+  bool CtrlForMultiSel = true;
+  bool SortEnabled = true;
+  bool ShowEmptyCBx = true;
+  bool ROCheckMarks = false;
+  int HiLgtRow = 0, HiLgtColumn = 0;
+  bool SuppressPaint = false;
+  int UpdateDepth = 0;
+  bool UpdateSavedSuppress = false;
+  int InterRowIndi = 0;
+  TColor InterRowColor = 0x0000FF;
+  int InterRowWidth = 3;
+  bool FixedColOne = false;
+};
+
+}  // namespace vyr
