@@ -44,19 +44,13 @@ void TRLData::SetFeedback(qint64 cells) {
 }
 
 void TRLData::ResizeColumnArrays(int n) {
-  const int old = int(FColName.size());
-  FColName.resize(n);
-  FColumnFormat.resize(n);
-  FColButMode.resize(n, cmNone);
-  for (int k = old; k < n; ++k) FColName[k] = DefaultColName(k + 1);
+  const int old = int(FColumns.size());
+  FColumns.resize(std::size_t(n));
+  for (int k = old; k < n; ++k) FColumns[k].Name = DefaultColName(k + 1);
 }
 
 void TRLData::ResetColumnMetadata() {
-  for (int k = 0; k < int(FColName.size()); ++k) {
-    FColName[k] = DefaultColName(k + 1);
-    FColumnFormat[k].clear();
-    FColButMode[k] = cmNone;
-  }
+  for (int k = 0; k < int(FColumns.size()); ++k) FColumns[k] = {DefaultColName(k + 1), QString(), cmNone};
 }
 
 void TRLData::SetNrRows(int n) {
@@ -133,23 +127,23 @@ QString TRLData::GetCellDefaultValue(int ACol, int ARow) const {
   return FormatDefaultValue(GetColumnFormat(ACol), ARow);
 }
 
-QString TRLData::GetColName(int ColNr) const { return ValidColumn(ColNr) ? FColName[ColNr - 1] : QString(); }
+QString TRLData::GetColName(int ColNr) const { return ValidColumn(ColNr) ? FColumns[ColNr - 1].Name : QString(); }
 
 void TRLData::SetColName(int ColNr, const QString& Value) {
-  if (ValidColumn(ColNr)) FColName[ColNr - 1] = CutToLength(Value, kMaxColNameLength);
+  if (ValidColumn(ColNr)) FColumns[ColNr - 1].Name = CutToLength(Value, kMaxColNameLength);
 }
 
-QString TRLData::GetColumnFormat(int ColNr) const { return ValidColumn(ColNr) ? FColumnFormat[ColNr - 1] : QString(); }
+QString TRLData::GetColumnFormat(int ColNr) const { return ValidColumn(ColNr) ? FColumns[ColNr - 1].Format : QString(); }
 
 void TRLData::SetColumnFormat(int ColNr, const QString& Value) {
-  if (ValidColumn(ColNr)) FColumnFormat[ColNr - 1] = CutToLength(Value, kMaxColFormatLength);
+  if (ValidColumn(ColNr)) FColumns[ColNr - 1].Format = CutToLength(Value, kMaxColFormatLength);
 }
 
-TCheckMode TRLData::GetColCheckMode(int ColNr) const { return ValidColumn(ColNr) ? FColButMode[ColNr - 1] : cmNone; }
+TCheckMode TRLData::GetColCheckMode(int ColNr) const { return ValidColumn(ColNr) ? FColumns[ColNr - 1].CheckMode : cmNone; }
 
 void TRLData::SetColCheckMode(int ColNr, TCheckMode Value) {
   if (!ValidColumn(ColNr) || Value > cmRadio) return;
-  const TCheckMode old = FColButMode[ColNr - 1];
+  const TCheckMode old = FColumns[ColNr - 1].CheckMode;
   if (Value == old) return;
   // The conversion rewrites cells but shows the same values: no notification.
   auto onChange = std::exchange(FStrings->OnChange, nullptr);
@@ -163,7 +157,7 @@ void TRLData::SetColCheckMode(int ColNr, TCheckMode Value) {
     else if (Value == cmRadio)
       FStrings->SetString(ColNr, r, WithMark(stored, false));
   }
-  FColButMode[ColNr - 1] = Value;
+  FColumns[ColNr - 1].CheckMode = Value;
   FStrings->OnChange = std::move(onChange);
 }
 
@@ -171,7 +165,7 @@ int TRLData::ColumnIndex(const QString& Head, bool PartialMatch) const {
   const QString head = Head.toLower();
   if (PartialMatch && head.isEmpty()) return -1;
   for (int c = FNrOfCols; c >= 1; --c) {
-    const QString name = FColName[c - 1].toLower();
+    const QString name = FColumns[c - 1].Name.toLower();
     if (PartialMatch ? name.contains(head) : name == head) return c;
   }
   return -1;

@@ -164,10 +164,15 @@ class TRLData : public TComponent {
   void ResetColumnMetadata();
   QString ComponentName() const;
 
+  // A column's name, format and check mode.
+  struct TColumnMeta {
+    QString Name;
+    QString Format;
+    TCheckMode CheckMode = cmNone;
+  };
+
   QString FCommonHeader;
-  std::vector<QString> FColName;
-  std::vector<QString> FColumnFormat;
-  std::vector<TCheckMode> FColButMode;
+  std::vector<TColumnMeta> FColumns;  // data column c at c - 1
   int FNrOfCols = 1;
   int FNrOfRows = 0;
   int FSortColumn = -1;

@@ -12,9 +12,7 @@ void TRLData::InsertColumn(int c) {
   if (!ValidColumn(c)) return;
   TStringArrayUpdate update(*FStrings);
   FStrings->InsertColumn(c);
-  FColName.insert(FColName.begin() + (c - 1), QString());
-  FColumnFormat.insert(FColumnFormat.begin() + (c - 1), QString());
-  FColButMode.insert(FColButMode.begin() + (c - 1), cmNone);
+  FColumns.insert(FColumns.begin() + (c - 1), TColumnMeta{});
   ++FNrOfCols;
 }
 
@@ -24,18 +22,14 @@ void TRLData::RemoveColumn(int c) {
   FStrings->CommitSorting();
   if (FNrOfCols >= 2) {
     FStrings->RemoveColumn(c);
-    FColName.erase(FColName.begin() + (c - 1));
-    FColumnFormat.erase(FColumnFormat.begin() + (c - 1));
-    FColButMode.erase(FColButMode.begin() + (c - 1));
+    FColumns.erase(FColumns.begin() + (c - 1));
     --FNrOfCols;
     return;
   }
   for (int r = 0; r <= FNrOfRows; ++r) FStrings->SetString(c, r, QString());
   // The column stays in the table for a later one; it must not come back selected.
   FStrings->SetColAttrib(c, 0);
-  FColName.clear();
-  FColumnFormat.clear();
-  FColButMode.clear();
+  FColumns.clear();
   FNrOfCols = 0;
 }
 
@@ -106,8 +100,7 @@ void TRLData::Assign(const TComponentBase* Source) {
   // Everything is read into new storage first and swapped in at the end:
   // the source may be this very store.
   auto copy = std::make_unique<TStringArray>();
-  std::vector<QString> names, formats;
-  std::vector<TCheckMode> modes;
+  std::vector<TColumnMeta> columns;
   try {
     copy->SetAllocRowsBy(from.AllocRowsBy());
     copy->Resize(std::max(cols, 1), rows);
@@ -119,9 +112,7 @@ void TRLData::Assign(const TComponentBase* Source) {
     // Attributes travel with the displayed rows, so they follow the order.
     for (int c = 1; c <= cols; ++c) copy->SetColAttrib(c, from.GetColAttrib(c));
     for (int j = 1; j <= rows; ++j) copy->SetRowAttrib(j, from.GetRowAttrib(j));
-    names = src->FColName;
-    formats = src->FColumnFormat;
-    modes = src->FColButMode;
+    columns = src->FColumns;
   } catch (const std::bad_alloc&) {
     throw EVyrRLDataError(ComponentMessage(ComponentName(), QStringLiteral("not enough memory on heap")));
   }
@@ -140,9 +131,7 @@ void TRLData::Assign(const TComponentBase* Source) {
   OnBeforeSortExchange = src->OnBeforeSortExchange;
   DataID = src->DataID;
   SetFeedback(qint64{std::max(rows, 1)} * (cols + 1));
-  FColName = std::move(names);
-  FColumnFormat = std::move(formats);
-  FColButMode = std::move(modes);
+  FColumns = std::move(columns);
   FStrings = std::move(copy);
   FRadioMarks.clear();  // they describe the old table
   if (FStrings->OnChange) FStrings->OnChange(FStrings.get());
