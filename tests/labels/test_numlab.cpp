@@ -124,6 +124,21 @@ TEST(NumLabPaint, DefaultLabelShowsZeroCentredInALoweredBox) {
   EXPECT_EQ(c.Pixels(140, 27), Face());
 }
 
+// Scheme 0 keeps the fixed grey and white whatever the system colours are;
+// any other scheme takes the system's button shadow and highlight.
+TEST(NumLabPaint, ColorSchemePicksTheFrameLines) {
+  SetSystemColor(clBtnShadow & 0xFF, clNavy);
+  SetSystemColor(clBtnHighlight & 0xFF, clYellow);
+  TNumLab n;
+  n.Paint();
+  EXPECT_EQ(n.Canvas().Pixels(36, 10), clGray);
+  EXPECT_EQ(n.Canvas().Pixels(115, 10), clWhite);
+  n.SetColorScheme(csSystem);
+  EXPECT_EQ(n.Canvas().Pixels(36, 10), clNavy);
+  EXPECT_EQ(n.Canvas().Pixels(115, 10), clYellow);
+  ResetSystemColors();
+}
+
 TEST(NumLabPaint, AlignmentsPlaceTheTextInTheBox) {
   TNumLab n;
   n.SetValue(12.5);
@@ -237,6 +252,11 @@ TEST(NumLabPaint, TransparentLabelShowsTheParentAroundTheBox) {
   EXPECT_EQ(c.Pixels(150, 20), clLime);
   EXPECT_EQ(c.Pixels(40, 5), Face());  // the box keeps its colour
   EXPECT_GT(numrot::CountIn(c, kInside, clRed), 0);
+  // A black text keeps its colour too, over the box colour.
+  n->SetColorLabText(clBlack);
+  n->Paint();
+  EXPECT_GT(numrot::CountIn(c, kInside, clBlack), 0);
+  EXPECT_EQ(c.Pixels(40, 5), Face());
   n->SetTransparent(false);
   EXPECT_EQ(c.Pixels(5, 5), Face());
 }
