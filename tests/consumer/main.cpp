@@ -4,6 +4,8 @@
 #include <QImage>
 #include <cstdio>
 
+#include "labels/Vyr_NumLab.h"
+#include "labels/Vyr_RotLab.h"
 #include "meter/Vyr_Meter.h"
 #include "numio/Vyr_NumIO.h"
 #include "replist/Vyr_replist.h"
@@ -25,9 +27,18 @@ int main(int argc, char** argv) {
   list.SetElem(1, 2, QStringLiteral("two"));
   list.Sort(1, -1, false);
 
+  vyr::TNumLab reading;
+  reading.SetDisplayType(vyr::dtHex);
+  reading.SetValue(255);
+
+  vyr::TRotLab title;
+  title.SetCaption(QStringLiteral("kPa"));
+  title.SetTextAngle(90);
+
   QImage picture(meter.size(), QImage::Format_ARGB32);
   meter.render(&picture);
-  const bool ok = field.Value() == 255 && meter.Value() == 42 && list.Elem(1, 1) == QStringLiteral("two");
+  const bool ok = field.Value() == 255 && meter.Value() == 42 && list.Elem(1, 1) == QStringLiteral("two") &&
+                  reading.ShownText() == QStringLiteral("FF") && title.TextAngle() == 90;
   std::printf("consumer: %s\n", ok ? "ok" : "unexpected values");
   return ok ? 0 : 1;
 }
