@@ -143,13 +143,14 @@ QString TNumLab::AccessibleName() const {
   return parts.isEmpty() ? Name() : parts.join(u' ');
 }
 
+// The layout first, then the text settings, the value and the colours.
 TPropertyList TNumLab::CopiedProperties() {
   static constexpr const char* names[] = {
-      "LeftSpace",    "Empty",        "LabelWidth",        "Precision",          "LeftText",
-      "RightText",    "FrameStyle",   "Alignment",         "RightTextAlignment", "LeftTextAlignment",
-      "OverflowIndicator", "Value",   "StateText",         "Transparent",        "ColorLabBakG",
-      "ColorLabText", "ColorOutBakG", "ColorOutText",      "ColorScheme",        "DisplayType",
-      "Comma",        "ForcePlusSign", "DTFormat"};
+      "LeftSpace",         "Empty",        "LabelWidth",   "Precision",          "LeftText",
+      "RightText",         "FrameStyle",   "Alignment",    "RightTextAlignment", "LeftTextAlignment",
+      "OverflowIndicator", "Value",        "StateText",    "Transparent",        "ColorLabBakG",
+      "ColorLabText",      "ColorOutBakG", "ColorOutText", "ColorScheme",        "DisplayType",
+      "Comma",             "ForcePlusSign", "DTFormat"};
   return names;
 }
 
@@ -160,13 +161,15 @@ void TNumLab::Assign(const TComponentBase* Source) {
     return;
   }
   if (source == this) return;
-  d->Copying = true;
-  struct Done {
-    bool& flag;
-    ~Done() { flag = false; }
-  } done{d->Copying};
-  CopyProperties(*this, *source, CopiedProperties());
-  d->Copying = false;
+  {
+    // Cleared however the copy ends (a fault in the list throws).
+    d->Copying = true;
+    struct Done {
+      bool& flag;
+      ~Done() { flag = false; }
+    } done{d->Copying};
+    CopyProperties(*this, *source, CopiedProperties());
+  }
   Paint();
 }
 
