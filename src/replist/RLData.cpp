@@ -133,13 +133,17 @@ void TRLData::SetColName(int ColNr, const QString& Value) {
   if (ValidColumn(ColNr)) FColumns[ColNr - 1].Name = CutToLength(Value, kMaxColNameLength);
 }
 
-QString TRLData::GetColumnFormat(int ColNr) const { return ValidColumn(ColNr) ? FColumns[ColNr - 1].Format : QString(); }
+QString TRLData::GetColumnFormat(int ColNr) const {
+  return ValidColumn(ColNr) ? FColumns[ColNr - 1].Format : QString();
+}
 
 void TRLData::SetColumnFormat(int ColNr, const QString& Value) {
   if (ValidColumn(ColNr)) FColumns[ColNr - 1].Format = CutToLength(Value, kMaxColFormatLength);
 }
 
-TCheckMode TRLData::GetColCheckMode(int ColNr) const { return ValidColumn(ColNr) ? FColumns[ColNr - 1].CheckMode : cmNone; }
+TCheckMode TRLData::GetColCheckMode(int ColNr) const {
+  return ValidColumn(ColNr) ? FColumns[ColNr - 1].CheckMode : cmNone;
+}
 
 void TRLData::SetColCheckMode(int ColNr, TCheckMode Value) {
   if (!ValidColumn(ColNr) || Value > cmRadio) return;

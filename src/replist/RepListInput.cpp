@@ -83,7 +83,9 @@ void TReportListView::SelectByClick(TShiftState Shift) {
     TStringArray& strings = d->Data->Strings();
     const bool on = RowSelected(d->SelectAnchor);
     strings.BeginUpdate();
-    for (int r = std::max(1, std::min(s, d->SelectAnchor)); r <= std::min(NrOfRows(), std::max(s, d->SelectAnchor)); ++r) {
+    const int first = std::max(1, std::min(s, d->SelectAnchor));
+    const int last = std::min(NrOfRows(), std::max(s, d->SelectAnchor));
+    for (int r = first; r <= last; ++r) {
       strings.SetRowAttrib(r, WithBit(strings.GetRowAttrib(r), kRowSelectedBit, on));
     }
     strings.EndUpdate();

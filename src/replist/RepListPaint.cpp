@@ -102,41 +102,19 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
   const QString stored = strings.GetString(dataCol, r);
   QString text = ColumnIsPwd(dataCol) ? QStringLiteral("******") : stored;
   const std::uint8_t attrib = strings.GetRowAttrib(r);
-  const bool disabledRow = attrib & kRowDisabledBit;
-  const bool enabled = Enabled();
-
-  TColor font = d->Colors.Text;
-  TColor back = (d->Colors.RowColPattern > 0 && ((ARow - h) / d->Colors.RowColPattern) % 2 == 0) ? d->Colors.BkgdShaded : d->Colors.BkgdNormal;
-  TColor pen = back;
-  TFontStyles styles = 0;
-  if (enabled) {
-    const bool colSel = strings.GetColAttrib(dataCol) & kColSelectedBit;
-    const bool rowSel = attrib & kRowSelectedBit;
-    if (disabledRow) {
-      back = pen = d->Colors.DisabledBkgd;
-      font = d->Colors.DisabledText;
-    } else if (colSel && rowSel) {
-      back = pen = d->Colors.SelBoth;
-      font = d->Colors.SelBothText;
-    } else if (colSel) {
-      back = pen = d->Colors.SelCol;
-      font = d->Colors.SelColText;
-    } else if (rowSel) {
-      back = pen = d->Colors.SelRow;
-      font = d->Colors.SelRowText;
-    }
-    if (!disabledRow && (r == d->HiLgtRow || dataCol == d->HiLgtColumn)) {
-      back = pen = d->Colors.High;
-      font = d->Colors.HighText;
-      if (d->Colors.HighLightBold) styles = fsBold;
-    }
-  }
-  if (fixedCol) back = pen = d->Colors.ColumnHd;
-  if (!enabled) font = clInactiveCaption;
-  if (OnBeforeRenderCell) OnBeforeRenderCell(this, dataCol, r, pen, back, font, styles, text);
-  c.Font.Style = styles;
-  c.Font.Color = font;
-  c.Brush = {back, bsSolid};
+  const TRLCellState cell{.DataRow = r,
+                          .RowSelected = bool(attrib & kRowSelectedBit),
+                          .ColumnSelected = bool(strings.GetColAttrib(dataCol) & kColSelectedBit),
+                          .RowDisabled = bool(attrib & kRowDisabledBit),
+                          .HighlightedRow = r == d->HiLgtRow,
+                          .HighlightedColumn = dataCol == d->HiLgtColumn,
+                          .FixedColumn = fixedCol,
+                          .ControlEnabled = Enabled()};
+  TRLCellLook look = RLCellLook(cell, d->Colors);
+  if (OnBeforeRenderCell) OnBeforeRenderCell(this, dataCol, r, look.Pen, look.Background, look.Text, look.Styles, text);
+  c.Font.Style = look.Styles;
+  c.Font.Color = look.Text;
+  c.Brush = {look.Background, bsSolid};
 
   const int colWidth = TCustomGrid::ColWidths(ACol);
   const int textWidth = text.isEmpty() ? 0 : c.TextWidth(text.mid(1));
@@ -144,18 +122,18 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
   if (textWidth > 0 && space < textWidth) {
     const int n = FittingLength(text.size(), space, textWidth, 4);
     text = ColumnAlignment(dataCol) == taRightJustify ? text.left(1) + QStringLiteral("...") + text.right(n)
-                                                : text.left(n) + QStringLiteral("...");
+                                                      : text.left(n) + QStringLiteral("...");
   }
 
   TRect fill = ARect;
   if (!fixedCol && !(Options() & goVertLine)) ++fill.Right;
   if (!fixedCol && !(Options() & goHorzLine)) ++fill.Bottom;
-  c.Pen = {back, 1};
+  c.Pen = {look.Background, 1};
   c.Rectangle(fill);
-  c.Pen.Color = pen;
+  c.Pen.Color = look.Pen;
 
   TRect textRect{ARect.Left + 4, ARect.Top + 2, ARect.Right - 6, ARect.Bottom};
-  const int italic = (styles & fsItalic) ? 2 : 0;
+  const int italic = (look.Styles & fsItalic) ? 2 : 0;
   auto writeText = [&](const QString& s) {
     const int w = c.TextWidth(s) + italic;
     c.TextRect(textRect, AlignedX(ColumnAlignment(dataCol), textRect.Left, textRect.Right, w), ARect.Top + 1, s);
@@ -167,25 +145,25 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
     // The mark comes from the stored cell, also when the value is masked.
     const bool checked = MarkIsChecked(stored);
     writeText(text.mid(1));
-    DrawCheckBox(dataCol, ARect, checked, disabledRow ? pen : clBtnShadow, font);
+    const TRLCheckPens pens = RLCheckPens(cell, look);
+    DrawCheckBox(dataCol, ARect, checked, pens.Box, pens.Mark);
   }
   if (fixedCol) DrawRaisedFrame(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom);
 }
 
-void TReportListView::DrawCheckBox(int dataCol, const TRect& ARect, bool checked, TColor pen, TColor font) {
+void TReportListView::DrawCheckBox(int dataCol, const TRect& ARect, bool checked, TColor boxPen, TColor markPen) {
   TCanvas& c = Canvas();
   const int L = ARect.Left, T = ARect.Top;
-  const bool enabled = Enabled();
   const bool radio = ColumnCheckMode(dataCol) == cmRadio;
   // Read-only marks show without their box.
   if (!d->ROCheckMarks) {
-    c.Pen = {enabled ? pen : clInactiveCaption, 1};
+    c.Pen = {boxPen, 1};
     if (radio)
       c.Ellipse(L + 4, T + 4, L + 15, T + 15);
     else
       c.Rectangle(L + 4, T + 4, L + 15, T + 15);
   }
-  c.Pen.Color = enabled ? font : clInactiveCaption;
+  c.Pen.Color = markPen;
   if (!checked) return;
   auto line = [&c](int x0, int y0, int x1, int y1) {
     c.MoveTo(x0, y0);
@@ -217,8 +195,9 @@ void TReportListView::DrawHeaderCell(int ACol, int ARow, const TRect& ARect) {
   if (d->ComHdVis && ARow == 0) {
     const int x1 = std::max(VisibleColumnsRight(), ARect.Right);
     const TRect band{0, T, x1, B};
-    c.Font.Color = d->Colors.CommonHdText;
-    c.Brush = {d->Colors.CommonHd, bsSolid};
+    const TRLCellLook look = RLCellLook({.Kind = TRLCellKind::CommonHeader}, d->Colors);
+    c.Font.Color = look.Text;
+    c.Brush = {look.Background, bsSolid};
     c.FillRect(band);
     const QString text = CommonHeader();
     const QStringList lines = text.split(u'\n');
@@ -229,7 +208,7 @@ void TReportListView::DrawHeaderCell(int ACol, int ARow, const TRect& ARect) {
       const int w = c.TextWidth(lines[i]);
       const int x = d->HeaderAlignment == taLeftJustify    ? 4
                     : d->HeaderAlignment == taRightJustify ? x1 - w - 6
-                                                         : x1 / 2 - w / 2;
+                                                           : x1 / 2 - w / 2;
       c.TextRect(clip, x, T + 2 + i * h, lines[i]);
     }
     DrawRaisedFrame(0, T, x1, B);
@@ -243,8 +222,9 @@ void TReportListView::DrawHeaderCell(int ACol, int ARow, const TRect& ARect) {
   }
   if (ARow != ColumnHeaderGridRow()) return;
   const int dataCol = DataColumnOf(ACol);
-  c.Brush = {d->Colors.ColumnHd, bsSolid};
-  c.Font.Color = d->Colors.ColumnHdText;
+  const TRLCellLook look = RLCellLook({.Kind = TRLCellKind::ColumnHeader}, d->Colors);
+  c.Brush = {look.Background, bsSolid};
+  c.Font.Color = look.Text;
   c.FillRect(ARect);
   const QString name = Header(dataCol);
   const QStringList lines = name.split(u'\n');

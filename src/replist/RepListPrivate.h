@@ -5,25 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "replist/RepListCellLook.h"
 #include "replist/ReportListView.h"
 
 namespace vyr {
-
-// The colours cells are painted with, and what decides the shading bands
-// and the highlight's weight.
-struct TRLPalette {
-  TColor Text = 0x002000;
-  TColor BkgdNormal = 0xFFFFFF, BkgdShaded = 0xF0EFE8;
-  int RowColPattern = 1;  // rows per shading band; 0 or less: none
-  TColor SelRow = 0x94BAED, SelRowText = 0x800000;
-  TColor SelCol = clBlack, SelColText = clBlack;
-  TColor SelBoth = clBlack, SelBothText = clBlack;
-  TColor High = 0xCC9966, HighText = 0xFFFFFF;
-  bool HighLightBold = false;
-  TColor DisabledBkgd = 0xF0F0F0, DisabledText = 0xC0C0C0;
-  TColor ColumnHd = clBtnFace, ColumnHdText = clBlack;
-  TColor CommonHd = clBtnFace, CommonHdText = clBlack;
-};
 
 // What the view keeps per data column beside the store's name, format and
 // check mode.
@@ -43,9 +28,7 @@ struct TReportListView::Private {
   const TRLColumnSettings* Column(int ColNr) const {
     return ColNr >= 1 && ColNr <= int(Columns.size()) ? &Columns[std::size_t(ColNr - 1)] : nullptr;
   }
-  TRLColumnSettings* Column(int ColNr) {
-    return const_cast<TRLColumnSettings*>(std::as_const(*this).Column(ColNr));
-  }
+  TRLColumnSettings* Column(int ColNr) { return const_cast<TRLColumnSettings*>(std::as_const(*this).Column(ColNr)); }
 
   bool AutoAdvance = false;
   int LastMousePosX = 0, LastMousePosY = 0;

@@ -413,7 +413,7 @@ class TReportListView : public TCustomDrawGrid {
   void ClickCheckMark(int dataCol, int r);
   void SelectByClick(TShiftState Shift);
   void DrawDataCell(int ACol, int ARow, const TRect& ARect);
-  void DrawCheckBox(int dataCol, const TRect& ARect, bool checked, TColor pen, TColor font);
+  void DrawCheckBox(int dataCol, const TRect& ARect, bool checked, TColor boxPen, TColor markPen);
   void DrawHeaderCell(int ACol, int ARow, const TRect& ARect);
   void DrawSortArrow(int x0, int y0, bool ascending);
   void DrawRaisedFrame(int L, int T, int R, int B);

@@ -168,6 +168,24 @@ TEST(RepListPaint, SelectedDisabledAndHighlightedRowsTakeTheirColours) {
   EXPECT_EQ(v.Canvas().Pixels(CellOf(v, 0, 4).Right - 4, CellOf(v, 0, 4).Top + 5), ColorToRGB(clBtnFace));
 }
 
+TEST(RepListPaint, HeadersAndSelectedColumnsTakeTheirColours) {
+  TReportListView v;
+  Prepare(v, 3);
+  v.SetCommonHeaderVisible(true);
+  v.SetColorCommonHd(0x203040);
+  v.SetColorColumnHd(0x405060);
+  v.SetColorSelectedCol(0x607080);
+  v.SetColorSelectedBoth(0x8090A0);
+  v.SetColumnSelected(2, true);
+  v.SetRowSelected(3, true);
+  const TRect common = CellOf(v, 4, 0), column = CellOf(v, 4, -1);
+  EXPECT_EQ(v.Canvas().Pixels(common.Right - 5, common.Top + 5), 0x203040u);
+  EXPECT_EQ(v.Canvas().Pixels(column.Right - 4, column.Top + 5), 0x405060u);
+  EXPECT_EQ(Background(v, 1, 1), 0x607080u);
+  EXPECT_EQ(Background(v, 1, 3), 0x8090A0u);
+  EXPECT_EQ(Background(v, 2, 3), 0x94BAEDu);
+}
+
 TEST(RepListPaint, EmptyMessageShowsTwoCentredLines) {
   TReportListView v;
   v.SetBounds(0, 0, 400, 200);
