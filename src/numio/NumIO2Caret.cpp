@@ -3,7 +3,7 @@
 // after the focus has gone stops the timer and hides the caret.
 #include <algorithm>
 
-#include "numio/Vyr_NumIO.h"
+#include "numio/NumIO2Private.h"
 
 namespace vyr {
 namespace {
@@ -14,48 +14,49 @@ constexpr unsigned kCaretBlinkMs = 500;
 }  // namespace
 
 void TNumIO2::UpdateTimer() {
-  FCaretTimer.KillTimer(kCaretTimerId);
-  FCaretVisib = true;
-  if (!FCaretTimer.SetTimer(kCaretTimerId, kCaretBlinkMs))
+  d->FCaretTimer.KillTimer(kCaretTimerId);
+  d->FCaretVisib = true;
+  if (!d->FCaretTimer.SetTimer(kCaretTimerId, kCaretBlinkMs))
     throw EVyrNumIO2Error(ComponentMessage(Name(), QStringLiteral("no timer available")));
   Paint();
 }
 
 void TNumIO2::CaretTimerEvent() {
-  if (Focused() && !FReadOnly) {
-    FCaretVisib = !FCaretVisib;
+  if (Focused() && !d->FReadOnly) {
+    d->FCaretVisib = !d->FCaretVisib;
   } else {
-    FCaretTimer.KillTimer(kCaretTimerId);
-    FCaretVisib = false;
+    d->FCaretTimer.KillTimer(kCaretTimerId);
+    d->FCaretVisib = false;
   }
   Paint();
 }
 
+bool TNumIO2::ReadOnly() const { return d->FReadOnly; }
 void TNumIO2::SetReadOnly(bool value) {
-  if (value == FReadOnly) return;
-  FReadOnly = value;
+  if (value == d->FReadOnly) return;
+  d->FReadOnly = value;
   if (!value) {
     UpdateTimer();
     return;
   }
-  FCaretTimer.KillTimer(kCaretTimerId);
-  FCaretVisib = false;
+  d->FCaretTimer.KillTimer(kCaretTimerId);
+  d->FCaretVisib = false;
   Paint();
 }
 
 void TNumIO2::SetFocus() {
   TCustomControl::SetFocus();
-  if (!FReadOnly) UpdateTimer();
+  if (!d->FReadOnly) UpdateTimer();
 }
 
 void TNumIO2::Click() {
   TCustomControl::SetFocus();
-  if (!FReadOnly) UpdateTimer();
+  if (!d->FReadOnly) UpdateTimer();
   TCustomControl::Click();
 }
 
 void TNumIO2::DoEnter() {
-  if (FReadOnly)
+  if (d->FReadOnly)
     Paint();
   else
     UpdateTimer();
@@ -65,22 +66,27 @@ void TNumIO2::DoEnter() {
 // Key-up of Shift and Ctrl goes elsewhere once the focus has left, so the
 // flags are dropped here; the repaint hides the selection when it should.
 void TNumIO2::DoExit() {
-  FKeyShifted = FKeyCntrl = false;
+  d->FKeyShifted = d->FKeyCntrl = false;
   Paint();
   TCustomControl::DoExit();
 }
 
+int TNumIO2::CaretPos() const { return d->FCaretPos; }
+bool TNumIO2::CaretVisible() const { return d->FCaretVisib; }
+int TNumIO2::SelBegin() const { return d->FSelBegin; }
+int TNumIO2::SelEnd() const { return d->FSelEnd; }
+
 void TNumIO2::SetSelBegin(int p) {
-  p = std::clamp(p, 0, int(FInBuffer.size()));
-  FSelBegin = FCaretPos = p;
-  FSelEnd = std::max(FSelEnd, p);
+  p = std::clamp(p, 0, int(d->FInBuffer.size()));
+  d->FSelBegin = d->FCaretPos = p;
+  d->FSelEnd = std::max(d->FSelEnd, p);
   Paint();
 }
 
 void TNumIO2::SetSelEnd(int p) {
-  p = std::clamp(p, 0, int(FInBuffer.size()));
-  FSelEnd = FCaretPos = p;
-  FSelBegin = std::min(FSelBegin, p);
+  p = std::clamp(p, 0, int(d->FInBuffer.size()));
+  d->FSelEnd = d->FCaretPos = p;
+  d->FSelBegin = std::min(d->FSelBegin, p);
   Paint();
 }
 

@@ -5,7 +5,7 @@
 #include "host/Application.h"
 #include "host/Clipboard.h"
 #include "host/KeyCodes.h"
-#include "numio/Vyr_NumIO.h"
+#include "numio/NumIO2Private.h"
 
 namespace vyr {
 namespace {
@@ -42,28 +42,28 @@ void TNumIO2::KeyDown(quint16& Key, TShiftState Shift) {
 }
 
 void TNumIO2::KeyUp(quint16& Key, TShiftState Shift) {
-  if (Key == VK_SHIFT) FKeyShifted = false;
-  if (Key == VK_CONTROL) FKeyCntrl = false;
+  if (Key == VK_SHIFT) d->FKeyShifted = false;
+  if (Key == VK_CONTROL) d->FKeyCntrl = false;
   TCustomControl::KeyUp(Key, Shift);
 }
 
 void TNumIO2::HandleKeyDown(quint16 key) {
   if (key == VK_SHIFT) {
-    FKeyShifted = true;
+    d->FKeyShifted = true;
     return;
   }
   if (key == VK_CONTROL) {
-    FKeyCntrl = true;
+    d->FKeyCntrl = true;
     return;
   }
-  if (FReadOnly && !(FKeyCntrl && key == 'C')) return;
+  if (d->FReadOnly && !(d->FKeyCntrl && key == 'C')) return;
 
-  const QString savedBuffer = FInBuffer;
-  const int savedCaret = FCaretPos;
-  bool changed = FKeyCntrl ? HandleCtrlKey(key) : HandlePlainKey(key);
-  if (!Acceptable(FInBuffer)) {
-    FInBuffer = savedBuffer;
-    FCaretPos = savedCaret;
+  const QString savedBuffer = d->FInBuffer;
+  const int savedCaret = d->FCaretPos;
+  bool changed = d->FKeyCntrl ? HandleCtrlKey(key) : HandlePlainKey(key);
+  if (!Acceptable(d->FInBuffer)) {
+    d->FInBuffer = savedBuffer;
+    d->FCaretPos = savedCaret;
     changed = false;
     BeepIfWanted();
   }
@@ -71,23 +71,23 @@ void TNumIO2::HandleKeyDown(quint16 key) {
   KeepCaretInBuffer();
   // In itFixPoint the character right of a caret among the decimals is
   // selected, so that the next digit overwrites it.
-  const int length = int(FInBuffer.size());
-  if (FInputFormat == itFixPoint && FCaretPos > length - FDecP - 1) {
-    FSelBegin = FCaretPos;
-    FSelEnd = std::min(FCaretPos + 1, length);
+  const int length = int(d->FInBuffer.size());
+  if (d->FInputFormat == itFixPoint && d->FCaretPos > length - d->FDecP - 1) {
+    d->FSelBegin = d->FCaretPos;
+    d->FSelEnd = std::min(d->FCaretPos + 1, length);
   } else {
-    FSelBegin = FSelEnd;
+    d->FSelBegin = d->FSelEnd;
   }
-  if (!FReadOnly) FCaretVisib = true;
+  if (!d->FReadOnly) d->FCaretVisib = true;
   if (changed) Changed();
   Paint();
 }
 
 bool TNumIO2::HandleCtrlKey(quint16 key) {
-  const bool selected = FSelBegin < FSelEnd;
+  const bool selected = d->FSelBegin < d->FSelEnd;
   switch (key) {
     case 'C':
-      if (selected) Clipboard().SetAsText(FInBuffer.mid(FSelBegin, FSelEnd - FSelBegin));
+      if (selected) Clipboard().SetAsText(d->FInBuffer.mid(d->FSelBegin, d->FSelEnd - d->FSelBegin));
       return false;
     case 'V':
       if (!Clipboard().HasText()) return false;
@@ -95,7 +95,7 @@ bool TNumIO2::HandleCtrlKey(quint16 key) {
       return true;
     case 'X':
       if (!selected) return false;
-      Clipboard().SetAsText(FInBuffer.mid(FSelBegin, FSelEnd - FSelBegin));
+      Clipboard().SetAsText(d->FInBuffer.mid(d->FSelBegin, d->FSelEnd - d->FSelBegin));
       DeleteSelection();
       return true;
     default:
@@ -105,73 +105,73 @@ bool TNumIO2::HandleCtrlKey(quint16 key) {
 }
 
 bool TNumIO2::HandlePlainKey(quint16 key) {
-  const int length = int(FInBuffer.size());
-  const bool selected = FSelBegin < FSelEnd;
+  const int length = int(d->FInBuffer.size());
+  const bool selected = d->FSelBegin < d->FSelEnd;
   switch (key) {
     case VK_BACK:
       if (selected) {
         DeleteSelection();
         return true;
       }
-      if (FCaretPos == 0) return false;
-      FInBuffer.remove(--FCaretPos, 1);
+      if (d->FCaretPos == 0) return false;
+      d->FInBuffer.remove(--d->FCaretPos, 1);
       return true;
     case VK_DELETE:
       if (selected) {
         DeleteSelection();
         return true;
       }
-      if (FCaretPos >= length) return false;
-      FInBuffer.remove(FCaretPos, 1);
+      if (d->FCaretPos >= length) return false;
+      d->FInBuffer.remove(d->FCaretPos, 1);
       return true;
-    case VK_TAB: SelectNext(!FKeyShifted); return false;
-    case VK_END: FCaretPos = length; return false;
-    case VK_HOME: FCaretPos = 0; return false;
+    case VK_TAB: SelectNext(!d->FKeyShifted); return false;
+    case VK_END: d->FCaretPos = length; return false;
+    case VK_HOME: d->FCaretPos = 0; return false;
     case VK_LEFT:
     case VK_UP:
-      if (FCaretPos > 0) --FCaretPos;
+      if (d->FCaretPos > 0) --d->FCaretPos;
       return false;
     case VK_RIGHT:
     case VK_DOWN:
-      if (FCaretPos < length) ++FCaretPos;
+      if (d->FCaretPos < length) ++d->FCaretPos;
       return false;
     default: break;
   }
-  const QChar ch = CharOfKey(key, FKeyShifted);
+  const QChar ch = CharOfKey(key, d->FKeyShifted);
   if (ch.isNull()) {
     BeepIfWanted();
     return false;
   }
   if (selected) {
-    FInBuffer.remove(FSelBegin, FSelEnd - FSelBegin);
-    FCaretPos = FSelEnd = FSelBegin;
+    d->FInBuffer.remove(d->FSelBegin, d->FSelEnd - d->FSelBegin);
+    d->FCaretPos = d->FSelEnd = d->FSelBegin;
   }
   InsertAtCaret(ch);
   return true;
 }
 
 void TNumIO2::InsertAtCaret(const QString& text) {
-  FInBuffer.insert(FCaretPos, text);
-  FCaretPos += int(text.size());
+  d->FInBuffer.insert(d->FCaretPos, text);
+  d->FCaretPos += int(text.size());
 }
 
 // Deleting what is selected; an emptied buffer shows zero in the format.
 void TNumIO2::DeleteSelection() {
-  FInBuffer.remove(FSelBegin, FSelEnd - FSelBegin);
-  if (FInBuffer.isEmpty()) SetValue(0);
-  FCaretPos = FSelEnd = FSelBegin;
+  d->FInBuffer.remove(d->FSelBegin, d->FSelEnd - d->FSelBegin);
+  if (d->FInBuffer.isEmpty()) SetValue(0);
+  d->FCaretPos = d->FSelEnd = d->FSelBegin;
 }
 
 // Besides valid numbers, what a number starts with: nothing, a lone sign,
 // and in itDynamic a lone base prefix.
 bool TNumIO2::Acceptable(const QString& buffer) const {
   if (buffer.isEmpty() || buffer == u"-" || buffer == u"+") return true;
-  if (FInputFormat == itDynamic && (buffer == u"$" || buffer == u"%" || buffer == u"&")) return true;
+  if (d->FInputFormat == itDynamic && (buffer == u"$" || buffer == u"%" || buffer == u"&")) return true;
   return CheckValidity(buffer);
 }
 
 void TNumIO2::BeepIfWanted() const {
-  if (FBeep) Application().MessageBeep();
+  if (d->FBeep) Application().MessageBeep();
 }
 
 }  // namespace vyr

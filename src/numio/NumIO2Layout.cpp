@@ -4,35 +4,38 @@
 #include <QFontMetrics>
 #include <algorithm>
 
-#include "numio/Vyr_NumIO.h"
+#include "numio/NumIO2Private.h"
 
 namespace vyr {
 
-int TNumIO2::GaugeBand() const { return FGaugeVisib ? FGaugeHeight + FGaugeTopMarg + 1 : 0; }
+int TNumIO2::GaugeBand() const { return d->FGaugeVisib ? d->FGaugeHeight + d->FGaugeTopMarg + 1 : 0; }
 
 int TNumIO2::TextLeft(int bufferWidth) const {
-  switch (FAlignment) {
-    case taLeftJustify: return FLeftSpace + 4;
-    case taRightJustify: return FLeftSpace + FTextBoxWidth - bufferWidth - 2;
-    default: return FLeftSpace + (FTextBoxWidth - bufferWidth) / 2 + 2;
+  switch (d->FAlignment) {
+    case taLeftJustify: return d->FLeftSpace + 4;
+    case taRightJustify: return d->FLeftSpace + d->FTextBoxWidth - bufferWidth - 2;
+    default: return d->FLeftSpace + (d->FTextBoxWidth - bufferWidth) / 2 + 2;
   }
 }
 
+int TNumIO2::ButtonLeft() const { return d->FLeftSpace + d->FTextBoxWidth + d->FButSpace; }
+
 QSize TNumIO2::sizeHint() const {
   const QFontMetrics m(Font().ToQFont());
-  const int right = FRightText.isEmpty() ? 0 : m.horizontalAdvance(FRightText) + 13;
-  const int width = std::max(minimumSizeHint().width() + right, FGaugeVisib ? FGaugeLeftMarg + FGaugeWidth + 1 : 0);
-  const int line = std::max(m.height() + 6, FAutoSize ? 0 : kMinHeight);
+  const int right = d->FRightText.isEmpty() ? 0 : m.horizontalAdvance(d->FRightText) + 13;
+  const int width =
+      std::max(minimumSizeHint().width() + right, d->FGaugeVisib ? d->FGaugeLeftMarg + d->FGaugeWidth + 1 : 0);
+  const int line = std::max(m.height() + 6, d->FAutoSize ? 0 : kMinHeight);
   return {width, line + GaugeBand()};
 }
 
 QSize TNumIO2::minimumSizeHint() const {
-  const int buttons = FButVisible ? FButWidth + FButSpace : 0;
-  return {FLeftSpace + FTextBoxWidth + buttons, (FAutoSize ? 0 : kMinHeight) + GaugeBand()};
+  const int buttons = d->FButVisible ? d->FButWidth + d->FButSpace : 0;
+  return {d->FLeftSpace + d->FTextBoxWidth + buttons, (d->FAutoSize ? 0 : kMinHeight) + GaugeBand()};
 }
 
 TRect TNumIO2::FocusFrame() const {
-  return {FLeftSpace + 2, 2, FLeftSpace + FTextBoxWidth - 2, Height() - GaugeBand() - 2};
+  return {d->FLeftSpace + 2, 2, d->FLeftSpace + d->FTextBoxWidth - 2, Height() - GaugeBand() - 2};
 }
 
 TCanvas& TNumIO2::MeasureCanvas() {
@@ -43,20 +46,20 @@ TCanvas& TNumIO2::MeasureCanvas() {
 
 int TNumIO2::CharPosToXCoords(int CharPos) {
   TCanvas& c = MeasureCanvas();
-  const int p = std::clamp(CharPos, 0, int(FInBuffer.size()));
-  return c.TextWidth(FInBuffer.left(p)) + TextLeft(c.TextWidth(FInBuffer));
+  const int p = std::clamp(CharPos, 0, int(d->FInBuffer.size()));
+  return c.TextWidth(d->FInBuffer.left(p)) + TextLeft(c.TextWidth(d->FInBuffer));
 }
 
 int TNumIO2::XCoordsToCharPos(int X) {
-  const qint64 length = FInBuffer.size();
+  const qint64 length = d->FInBuffer.size();
   if (length == 0) return 0;
-  const qint64 tw = MeasureCanvas().TextWidth(FInBuffer);
+  const qint64 tw = MeasureCanvas().TextWidth(d->FInBuffer);
   // The average character width; at least 1 so that a buffer narrower than
   // its character count still maps to positions.
   const qint64 average = std::max<qint64>(tw / length, 1);
-  const qint64 L = FLeftSpace, T = FTextBoxWidth;
+  const qint64 L = d->FLeftSpace, T = d->FTextBoxWidth;
   qint64 c;
-  switch (FAlignment) {
+  switch (d->FAlignment) {
     case taLeftJustify: c = X - L - 3; break;
     case taRightJustify: c = X + tw - L - T + 3; break;
     default: c = X - L - (T - tw) / 2 - 1; break;

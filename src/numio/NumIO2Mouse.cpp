@@ -2,58 +2,61 @@
 // spin buttons (one step per press) and the gauge (click or drag; OnChange
 // follows once, at release). A read-only field only selects.
 #include "numio/NumIOSteps.h"
-#include "numio/Vyr_NumIO.h"
+#include "numio/NumIO2Private.h"
 
 namespace vyr {
 
+int TNumIO2::MouseAreaCode() const { return d->FMouseAreaCode; }
+
 bool TNumIO2::OverGauge(int X, int Y, int slack) const {
-  return FGaugeVisib && FGaugeWidth > 0 && Y > Height() - GaugeBand() && X >= FGaugeLeftMarg - slack &&
-         X <= FGaugeLeftMarg + FGaugeWidth + slack;
+  return d->FGaugeVisib && d->FGaugeWidth > 0 && Y > Height() - GaugeBand() && X >= d->FGaugeLeftMarg - slack &&
+         X <= d->FGaugeLeftMarg + d->FGaugeWidth + slack;
 }
 
 double TNumIO2::GaugeValueAtX(int X) const {
-  return GaugeValue(double(X - FGaugeLeftMarg) / FGaugeWidth, FMinimum, FMaximum, ButtonPivots);
+  return GaugeValue(double(X - d->FGaugeLeftMarg) / d->FGaugeWidth, d->FMinimum, d->FMaximum, ButtonPivots);
 }
 
 void TNumIO2::StepSpin(bool increase) {
-  SetValue(SpinValue(Value(), increase, FButIncrem, FMinimum, FMaximum, ButtonPivots, FDecP));
+  SetValue(SpinValue(Value(), increase, d->FButIncrem, d->FMinimum, d->FMaximum, ButtonPivots, d->FDecP));
   Changed();
 }
 
 void TNumIO2::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (!FReadOnly) FCaretVisib = true;
+  if (!d->FReadOnly) d->FCaretVisib = true;
   if (Y > 0 && Y < Height() - GaugeBand()) {
     const int p = XCoordsToCharPos(X);
-    FCaretPos = p;
+    d->FCaretPos = p;
     SetSelBegin(p);
     SetSelEnd(p);
     Paint();
   }
-  if (!FReadOnly) {
+  if (!d->FReadOnly) {
     if (OverGauge(X, Y, 0)) {
       SetValue(GaugeValueAtX(X));
-      FValueChanged = true;
+      d->FValueChanged = true;
     }
     const int bx = ButtonLeft();
-    if (FButVisible && X > bx && X < bx + FButWidth && Y > 0 && Y < FButHeight) StepSpin(Y <= FButHeight / 2);
+    if (d->FButVisible && X > bx && X < bx + d->FButWidth && Y > 0 && Y < d->FButHeight)
+      StepSpin(Y <= d->FButHeight / 2);
   }
   TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TNumIO2::MouseMove(TShiftState Shift, int X, int Y) {
-  FMouseAreaCode = X <= FLeftSpace ? 0 : X <= FLeftSpace + FTextBoxWidth ? 1 : 2;
+  d->FMouseAreaCode = X <= d->FLeftSpace ? 0 : X <= d->FLeftSpace + d->FTextBoxWidth ? 1 : 2;
   if (Shift & ssLeft) {
     if (Y > 0 && Y < Height() - GaugeBand()) {
       const int p = XCoordsToCharPos(X);
-      if (FSelBegin < p)
+      if (d->FSelBegin < p)
         SetSelEnd(p);
       else
         SetSelBegin(p);
     }
-    if (!FReadOnly && OverGauge(X, Y, 1)) {
+    if (!d->FReadOnly && OverGauge(X, Y, 1)) {
       const double v = GaugeValueAtX(X);
       SetValue(v);
-      FValueChanged = true;
+      d->FValueChanged = true;
       Raise(OnGaugeChange, this, Shift, v);
     }
   }
@@ -61,8 +64,8 @@ void TNumIO2::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TNumIO2::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (FValueChanged) {
-    FValueChanged = false;
+  if (d->FValueChanged) {
+    d->FValueChanged = false;
     Changed();
   }
   TCustomControl::MouseUp(Button, Shift, X, Y);

@@ -7,7 +7,7 @@
 #include "foundation/Rounding.h"
 #include "host/Bitmap.h"
 #include "numio/NumIOSteps.h"
-#include "numio/Vyr_NumIO.h"
+#include "numio/NumIO2Private.h"
 
 namespace vyr {
 namespace {
@@ -67,10 +67,10 @@ void DrawBevel(TCanvas& c, TFrameStyle style, const TRect& r, TColor black, TCol
 
 }  // namespace
 
-bool TNumIO2::PaintAllowed() const { return !FSuppressPaint && !IsLoading() && (Visible() || IsDesigning()); }
+bool TNumIO2::PaintAllowed() const { return !d->FSuppressPaint && !IsLoading() && (Visible() || IsDesigning()); }
 
 void TNumIO2::ApplyAutoSize() {
-  if (!FAutoSize) return;
+  if (!d->FAutoSize) return;
   const int height = MeasureCanvas().TextHeight(QStringLiteral("E0")) + 6;
   if (height != Height()) TCustomControl::SetBounds(Left(), Top(), Width(), height);
 }
@@ -85,52 +85,54 @@ void TNumIO2::DoPaint() {
   const int textTop = (H - D - MeasureCanvas().TextHeight(kSampleText)) / 2;
   const bool outOfRange = OutOfRange();
 
-  FPaintBitmap.SetSize(W, H);
-  TCanvas& c = FPaintBitmap.Canvas();
+  d->FPaintBitmap.SetSize(W, H);
+  TCanvas& c = d->FPaintBitmap.Canvas();
   c.CopyMode = cmSrcCopy;
   c.Font = Font();
-  SetPen(c, FColorOutBG);
-  SetBrush(c, FColorOutBG);
+  SetPen(c, d->FColorOutBG);
+  SetBrush(c, d->FColorOutBG);
   c.Rectangle(0, 0, W, H);
   PaintCaptions(c, textTop);
-  if (FButVisible) PaintSpinButtons(c);
-  if (FGaugeVisib) PaintGauge(c);
+  if (d->FButVisible) PaintSpinButtons(c);
+  if (d->FGaugeVisib) PaintGauge(c);
   PaintTextBox(c, outOfRange);
   PaintBuffer(c, textTop, outOfRange);
   PaintSelection(c);
 
   TCanvas& target = Canvas();
   target.CopyMode = cmSrcCopy;
-  target.Draw(0, 0, FPaintBitmap);
+  target.Draw(0, 0, d->FPaintBitmap);
 }
 
 void TNumIO2::PaintCaptions(TCanvas& c, int textTop) const {
-  const int L = FLeftSpace;
-  int tw = c.TextWidth(FLeftText);
-  int x = FLTAlignment == taLeftJustify ? 7 : FLTAlignment == taRightJustify ? L - tw - 5 : (L - tw) / 2;
-  DrawCaption(c, x, textTop, FLeftText, FEnabled, FColorOutText, FColorOutBG);
+  const int L = d->FLeftSpace;
+  int tw = c.TextWidth(d->FLeftText);
+  int x = d->FLTAlignment == taLeftJustify ? 7 : d->FLTAlignment == taRightJustify ? L - tw - 5 : (L - tw) / 2;
+  DrawCaption(c, x, textTop, d->FLeftText, d->FEnabled, d->FColorOutText, d->FColorOutBG);
 
   const int W = Width();
-  const int used = L + (FButVisible ? FButWidth + FButSpace : 0) + FTextBoxWidth;
-  tw = c.TextWidth(FRightText);
-  x = FRTAlignment == taLeftJustify ? used + 7 : FRTAlignment == taRightJustify ? W - tw - 6 : (W - (used + tw)) / 2 + used + 1;
-  DrawCaption(c, x, textTop, FRightText, FEnabled, FColorOutText, FColorOutBG);
+  const int used = L + (d->FButVisible ? d->FButWidth + d->FButSpace : 0) + d->FTextBoxWidth;
+  tw = c.TextWidth(d->FRightText);
+  x = d->FRTAlignment == taLeftJustify    ? used + 7
+      : d->FRTAlignment == taRightJustify ? W - tw - 6
+                                          : (W - (used + tw)) / 2 + used + 1;
+  DrawCaption(c, x, textTop, d->FRightText, d->FEnabled, d->FColorOutText, d->FColorOutBG);
 }
 
 void TNumIO2::PaintSpinButtons(TCanvas& c) const {
-  const int bx = ButtonLeft(), bw = FButWidth, h = FButHeight / 2, cx = bx + bw / 2;
+  const int bx = ButtonLeft(), bw = d->FButWidth, h = d->FButHeight / 2, cx = bx + bw / 2;
   SetPen(c, clGray);
-  SetBrush(c, FButColor);
+  SetBrush(c, d->FButColor);
   c.Rectangle(bx, 0, bx + bw + 1, 2 * h - 1);
   Line(c, bx, h - 1, bx + bw, h - 1);
-  if (FBut3D) {
+  if (d->FBut3D) {
     SetPen(c, clWhite);
     Polyline3(c, bx + 1, 2 * h - 3, bx + 1, h, bx + bw, h);
     Polyline3(c, bx + 1, h - 2, bx + 1, 1, bx + bw, 1);
     SetPen(c, clBlack);
     Polyline3(c, bx + 1, 2 * h - 1, bx + bw + 1, 2 * h - 1, bx + bw + 1, 1);
   }
-  SetPen(c, FEnabled ? clBlack : clGray);
+  SetPen(c, d->FEnabled ? clBlack : clGray);
   // Each arrow is three rows of 2, 4 and 6 pixels.
   const int up = h / 2 - 1, down = h + h / 2 - 2;
   Line(c, cx, up, cx + 2, up);
@@ -142,68 +144,70 @@ void TNumIO2::PaintSpinButtons(TCanvas& c) const {
 }
 
 void TNumIO2::PaintGauge(TCanvas& c) const {
-  const int top = Height() - GaugeBand() + FGaugeTopMarg;
-  const TRect gauge{FGaugeLeftMarg, top, FGaugeLeftMarg + FGaugeWidth, top + FGaugeHeight};
-  const bool framed = FGaugeFrameSt != fsNone;
-  SetPen(c, framed ? FGaugeColorFrm : FGaugeColorBg);
-  SetBrush(c, FGaugeColorBg);
+  const int top = Height() - GaugeBand() + d->FGaugeTopMarg;
+  const TRect gauge{d->FGaugeLeftMarg, top, d->FGaugeLeftMarg + d->FGaugeWidth, top + d->FGaugeHeight};
+  const bool framed = d->FGaugeFrameSt != fsNone;
+  SetPen(c, framed ? d->FGaugeColorFrm : d->FGaugeColorBg);
+  SetBrush(c, d->FGaugeColorBg);
   c.Rectangle(gauge);
 
-  const TColor bar = FEnabled ? FGaugeColor : clGray;
+  const TColor bar = d->FEnabled ? d->FGaugeColor : clGray;
   SetPen(c, bar);
   SetBrush(c, bar);
-  const double fraction = GaugeFraction(Value(), FMinimum, FMaximum);
-  const int barWidth = RoundHalfEven(FGaugeWidth * fraction);
+  const double fraction = GaugeFraction(Value(), d->FMinimum, d->FMaximum);
+  const int barWidth = RoundHalfEven(d->FGaugeWidth * fraction);
   c.Rectangle(gauge.Left, gauge.Top, gauge.Left + barWidth, gauge.Bottom);
 
   if (!framed) return;
-  SetPen(c, FGaugeFrameSt == fsSingle ? FGaugeColorFrm : FGaugeFrameSt == fsBump ? FColWhiteLine : FColGrayLine);
+  SetPen(c, d->FGaugeFrameSt == fsSingle ? d->FGaugeColorFrm
+            : d->FGaugeFrameSt == fsBump ? d->FLines.White
+                                         : d->FLines.Gray);
   c.Brush.Style = bsClear;
   c.Rectangle(gauge);
-  DrawBevel(c, FGaugeFrameSt, gauge, FColBlackLine, FColGrayLine, FColWhiteLine);
+  DrawBevel(c, d->FGaugeFrameSt, gauge, d->FLines.Black, d->FLines.Gray, d->FLines.White);
 }
 
 void TNumIO2::PaintTextBox(TCanvas& c, bool outOfRange) const {
-  const int L = FLeftSpace, T = FTextBoxWidth, bottom = Height() - GaugeBand();
-  TColor pen = FFrameStyle == fsNone ? (FEnabled ? FColorBoxBG : kDisabledBox)
-               : FFrameStyle == fsBump ? FColWhiteLine
-                                       : FColGrayLine;
-  TColor brush = FColorBoxBG;
+  const int L = d->FLeftSpace, T = d->FTextBoxWidth, bottom = Height() - GaugeBand();
+  TColor pen = d->FFrameStyle == fsNone ? (d->FEnabled ? d->FColorBoxBG : kDisabledBox)
+               : d->FFrameStyle == fsBump ? d->FLines.White
+                                       : d->FLines.Gray;
+  TColor brush = d->FColorBoxBG;
   if (outOfRange) {
-    brush = FColorWarnBG;
-    if (FFrameStyle == fsNone && FEnabled) pen = FColorWarnBG;
+    brush = d->FColorWarnBG;
+    if (d->FFrameStyle == fsNone && d->FEnabled) pen = d->FColorWarnBG;
   }
-  if (!FEnabled) brush = kDisabledBox;
+  if (!d->FEnabled) brush = kDisabledBox;
   SetPen(c, pen);
   SetBrush(c, brush);
-  if (FFrameStyle <= fsSingle) {
+  if (d->FFrameStyle <= fsSingle) {
     c.Rectangle(L, 0, L + T + 2, bottom);
     return;
   }
   const TRect box{L, 0, L + T + 2, bottom - 1};
   c.Rectangle(box);
-  DrawBevel(c, FFrameStyle, box, FColBlackLine, FColGrayLine, FColWhiteLine);
+  DrawBevel(c, d->FFrameStyle, box, d->FLines.Black, d->FLines.Gray, d->FLines.White);
 }
 
 void TNumIO2::PaintBuffer(TCanvas& c, int textTop, bool outOfRange) const {
-  const int L = FLeftSpace, T = FTextBoxWidth, bottom = Height() - GaugeBand();
-  const int tb = c.TextWidth(FInBuffer), tc = c.TextWidth(FInBuffer.left(FCaretPos));
+  const int L = d->FLeftSpace, T = d->FTextBoxWidth, bottom = Height() - GaugeBand();
+  const int tb = c.TextWidth(d->FInBuffer), tc = c.TextWidth(d->FInBuffer.left(d->FCaretPos));
   const int x = TextLeft(tb);
-  c.Font.Color = !FEnabled ? clGray : outOfRange ? FColorWarnTxt : FColorBoxText;
-  c.TextRect({L + 3, 2, L + T - 1, bottom - 3}, x, textTop, FInBuffer);
+  c.Font.Color = !d->FEnabled ? clGray : outOfRange ? d->FColorWarnTxt : d->FColorBoxText;
+  c.TextRect({L + 3, 2, L + T - 1, bottom - 3}, x, textTop, d->FInBuffer);
   // The caret stands one pixel left of the next character.
   const int caret = x + tc - 1 - L;
-  if (FCaretVisib && caret > 0 && caret < T) {
+  if (d->FCaretVisib && caret > 0 && caret < T) {
     SetPen(c, clBlack);
     Line(c, L + caret, 3, L + caret, bottom - 3);
   }
 }
 
 void TNumIO2::PaintSelection(TCanvas& c) {
-  if (FSelBegin >= FSelEnd || (!Focused() && FHideSel)) return;
-  const int L = FLeftSpace, T = FTextBoxWidth;
-  const int x1 = std::clamp(CharPosToXCoords(FSelBegin), L, L + T);
-  const int x2 = std::clamp(CharPosToXCoords(FSelEnd), L, L + T);
+  if (d->FSelBegin >= d->FSelEnd || (!Focused() && d->FHideSel)) return;
+  const int L = d->FLeftSpace, T = d->FTextBoxWidth;
+  const int x1 = std::clamp(CharPosToXCoords(d->FSelBegin), L, L + T);
+  const int x2 = std::clamp(CharPosToXCoords(d->FSelEnd), L, L + T);
   const TRect r{x1, 3, x2, Height() - GaugeBand() - 3};
   c.CopyMode = cmNotSrcCopy;
   c.CopyRect(r, c, r);

@@ -17,15 +17,15 @@
 // filter on it; Tab (and Shift+Tab) move the focus on from the field.
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "foundation/CoreTypes.h"
 #include "foundation/Errors.h"
 #include "foundation/NumRoutines.h"
-#include "host/Bitmap.h"
 #include "host/Control.h"
 #include "host/Events.h"
-#include "host/TimerWindow.h"
+#include "host/PropertyCopy.h"
 #include "numio/InFormat.h"
 #include "numio/NumInText.h"
 
@@ -90,6 +90,7 @@ class TNumIO2 : public TCustomControl {
   // Raises EVyrNumIO2Error "Component "<Name>": no timer available" when the
   // caret timer cannot be started.
   explicit TNumIO2(QWidget* AOwner = nullptr);
+  ~TNumIO2() override;
 
   // The smallest height the field takes however it is sized (setters,
   // resize, layouts); only AutoSize may go below it.
@@ -109,14 +110,10 @@ class TNumIO2 : public TCustomControl {
   // with the text as value and Value within RangeLow..RangeHigh as number
   // (a read-only field refuses writes).
   QAccessible::Role AccessibleRole() const override { return QAccessible::EditableText; }
-  QString AccessibleName() const override { return FLeftText.isEmpty() ? Name() : FLeftText; }
-  QString AccessibleValue() const override { return FInBuffer; }
-  std::optional<TAccessibleNumber> AccessibleNumber() const override {
-    return TAccessibleNumber{Value(), FMinimum, FMaximum};
-  }
-  void SetAccessibleNumber(double value) override {
-    if (!FReadOnly) SetValue(value);
-  }
+  QString AccessibleName() const override;
+  QString AccessibleValue() const override;
+  std::optional<TAccessibleNumber> AccessibleNumber() const override;
+  void SetAccessibleNumber(double value) override;
 
  public:
   // The largest decimals and significant digits.
@@ -135,7 +132,7 @@ class TNumIO2 : public TCustomControl {
   // Value rounded (halves to even); raises EVyrNumIO2Error
   // "Component "<Name>": integer overflow" outside the 32-bit range.
   int IntegerValue() const;
-  QString Text() const { return FInBuffer; }
+  QString Text() const;
   // Stores an empty or valid text (caret and selection to 0); ignores others.
   void SetText(const QString& value);
   // Whether text is a valid number of the current format, at most
@@ -145,115 +142,115 @@ class TNumIO2 : public TCustomControl {
   // Raises OnChange.
   void Changed();
 
-  TInFormat InputFormat() const { return FInputFormat; }
+  TInFormat InputFormat() const;
   void SetInputFormat(TInFormat value);
-  TDecPSep DecPlaceSep() const { return FDecPSep; }
+  TDecPSep DecPlaceSep() const;
   void SetDecPlaceSep(TDecPSep value);
-  int FixPointDecPlaces() const { return FDecP; }
+  int FixPointDecPlaces() const;
   void SetFixPointDecPlaces(int value);
-  int SignificantDigits() const { return FSigDig; }
+  int SignificantDigits() const;
   void SetSignificantDigits(int value);
-  double RangeLow() const { return FMinimum; }
+  double RangeLow() const;
   void SetRangeLow(double value);
-  double RangeHigh() const { return FMaximum; }
+  double RangeHigh() const;
   void SetRangeHigh(double value);
 
   // --- Layout and colours ---
-  int LeftSpace() const { return FLeftSpace; }
+  int LeftSpace() const;
   void SetLeftSpace(int value);
-  int TextBoxWidth() const { return FTextBoxWidth; }
+  int TextBoxWidth() const;
   void SetTextBoxWidth(int value);
-  QString LeftText() const { return FLeftText; }
+  QString LeftText() const;
   void SetLeftText(const QString& value);
-  QString RightText() const { return FRightText; }
+  QString RightText() const;
   void SetRightText(const QString& value);
-  TAlignment Alignment() const { return FAlignment; }
+  TAlignment Alignment() const;
   void SetAlignment(TAlignment value);
-  TAlignment LeftTextAlignment() const { return FLTAlignment; }
+  TAlignment LeftTextAlignment() const;
   void SetLeftTextAlignment(TAlignment value);
-  TAlignment RightTextAlignment() const { return FRTAlignment; }
+  TAlignment RightTextAlignment() const;
   void SetRightTextAlignment(TAlignment value);
-  TFrameStyle FrameStyle() const { return FFrameStyle; }
+  TFrameStyle FrameStyle() const;
   void SetFrameStyle(TFrameStyle value);
-  TColorScheme ColorScheme() const { return FColorScheme; }
+  TColorScheme ColorScheme() const;
   void SetColorScheme(TColorScheme value);
-  TColor ColorBoxBG() const { return FColorBoxBG; }
+  TColor ColorBoxBG() const;
   void SetColorBoxBG(TColor value);
-  TColor ColorBoxText() const { return FColorBoxText; }
+  TColor ColorBoxText() const;
   void SetColorBoxText(TColor value);
-  TColor ColorOutBG() const { return FColorOutBG; }
+  TColor ColorOutBG() const;
   void SetColorOutBG(TColor value);
-  TColor ColorOutText() const { return FColorOutText; }
+  TColor ColorOutText() const;
   void SetColorOutText(TColor value);
-  TColor ColorWarnBG() const { return FColorWarnBG; }
+  TColor ColorWarnBG() const;
   void SetColorWarnBG(TColor value);
-  TColor ColorWarnText() const { return FColorWarnTxt; }
+  TColor ColorWarnText() const;
   void SetColorWarnText(TColor value);
 
   // --- Spin buttons ---
-  bool ButVisible() const { return FButVisible; }
+  bool ButVisible() const;
   void SetButVisible(bool value);
-  bool But3D() const { return FBut3D; }
+  bool But3D() const;
   void SetBut3D(bool value);
-  int ButWidth() const { return FButWidth; }
+  int ButWidth() const;
   void SetButWidth(int value);
-  int ButHeight() const { return FButHeight; }
+  int ButHeight() const;
   void SetButHeight(int value);
-  int ButSpace() const { return FButSpace; }
+  int ButSpace() const;
   void SetButSpace(int value);
-  TColor ButColor() const { return FButColor; }
+  TColor ButColor() const;
   void SetButColor(TColor value);
-  double ButIncrem() const { return FButIncrem; }
+  double ButIncrem() const;
   void SetButIncrem(double value);
 
   // --- Gauge ---
-  bool GaugeVisible() const { return FGaugeVisib; }
+  bool GaugeVisible() const;
   void SetGaugeVisible(bool value);
-  int GaugeHeight() const { return FGaugeHeight; }
+  int GaugeHeight() const;
   void SetGaugeHeight(int value);
-  int GaugeWidth() const { return FGaugeWidth; }
+  int GaugeWidth() const;
   void SetGaugeWidth(int value);
-  int GaugeLeftMargin() const { return FGaugeLeftMarg; }
+  int GaugeLeftMargin() const;
   void SetGaugeLeftMargin(int value);
-  int GaugeTopMargin() const { return FGaugeTopMarg; }
+  int GaugeTopMargin() const;
   void SetGaugeTopMargin(int value);
-  TColor GaugeColor() const { return FGaugeColor; }
+  TColor GaugeColor() const;
   void SetGaugeColor(TColor value);
-  TColor GaugeColorBg() const { return FGaugeColorBg; }
+  TColor GaugeColorBg() const;
   void SetGaugeColorBg(TColor value);
-  TColor GaugeColorFrame() const { return FGaugeColorFrm; }
+  TColor GaugeColorFrame() const;
   void SetGaugeColorFrame(TColor value);
-  TFrameStyle GaugeFrameStyle() const { return FGaugeFrameSt; }
+  TFrameStyle GaugeFrameStyle() const;
   void SetGaugeFrameStyle(TFrameStyle value);
 
   // --- Behaviour ---
-  bool HideSelection() const { return FHideSel; }
+  bool HideSelection() const;
   void SetHideSelection(bool value);
   // True stops the caret timer and hides the caret; false restarts it. A
   // read-only field takes no key but Ctrl+C and ignores the spin buttons and
   // the gauge; the mouse still places the caret and selects.
-  bool ReadOnly() const { return FReadOnly; }
+  bool ReadOnly() const;
   void SetReadOnly(bool value);
   // The height follows the font at every paint.
-  bool AutoSize() const { return FAutoSize; }
+  bool AutoSize() const;
   void SetAutoSize(bool value);
-  bool Beep() const { return FBeep; }
+  bool Beep() const;
   void SetBeep(bool value);
   void SetEnabled(bool value) override;
   // Heights below kMinHeight become kMinHeight; ButHeight follows a lower height.
   void SetBounds(int left, int top, int width, int height) override;
 
   // --- Caret, selection, mouse ---
-  int CaretPos() const { return FCaretPos; }
-  bool CaretVisible() const { return FCaretVisib; }
-  int SelBegin() const { return FSelBegin; }
-  int SelEnd() const { return FSelEnd; }
+  int CaretPos() const;
+  bool CaretVisible() const;
+  int SelBegin() const;
+  int SelEnd() const;
   // Both clamp to 0..length of the buffer, move the caret there and keep
   // SelBegin <= SelEnd by moving the other end.
   void SetSelBegin(int p);
   void SetSelEnd(int p);
   // 0 over the left caption, 1 over the text box, 2 right of it.
-  int MouseAreaCode() const { return FMouseAreaCode; }
+  int MouseAreaCode() const;
   // Left edge of character position p (clamped to 0..length) on the control.
   int CharPosToXCoords(int CharPos);
   // Character position nearest to x, within 0..length of the buffer.
@@ -263,7 +260,13 @@ class TNumIO2 : public TCustomControl {
   void UpdateTimer();
   void SetFocus() override;
 
+  // From another TNumIO2: the properties CopiedProperties names (not the
+  // spin buttons, the gauge or the events), then the edit state: buffer,
+  // caret and its blink phase, selection, the Shift and Ctrl keys held.
+  // No event is raised; the field paints once, at the end.
   void Assign(const TComponentBase* Source) override;
+  // The properties Assign copies, in the order it writes them.
+  static TPropertyList CopiedProperties();
   void AssignTo(TComponentBase* Dest) const override;
   void Loaded() override;
 
@@ -304,7 +307,7 @@ class TNumIO2 : public TCustomControl {
   int GaugeBand() const;
   // Left edge of the buffer text for a buffer of the given width.
   int TextLeft(int bufferWidth) const;
-  int ButtonLeft() const { return FLeftSpace + FTextBoxWidth + FButSpace; }
+  int ButtonLeft() const;
   TCanvas& MeasureCanvas();
 
   // Value model
@@ -337,68 +340,9 @@ class TNumIO2 : public TCustomControl {
   double GaugeValueAtX(int X) const;
   void StepSpin(bool increase);
 
-  int FLeftSpace = 35;
-  bool FSuppressPaint = true;
-  int FTextBoxWidth = 80;
-  bool FValueChanged = false;
-  int FDecP = 2;
-  int FSigDig = 6;
-  bool FEnabled = true;
-  int FButWidth = 18;
-  int FButSpace = 3;
-  double FButIncrem = 1.0;
-  bool FButVisible = false;
-  bool FBut3D = true;
-  int FButHeight = 28;
-  TColor FButColor = clSilver;
-  TTimerWindow FCaretTimer;
-  // Each paint draws here first and copies the result once; kept between
-  // paints so that neither the image nor the font metrics are made anew.
-  TBitmap FPaintBitmap;
-  QString FInBuffer;
-  int FCaretPos = 0;
-  bool FCaretVisib = true;
-  bool FGaugeVisib = false;
-  int FGaugeHeight = 8;
-  int FGaugeWidth = 82;
-  int FGaugeLeftMarg = 35;
-  int FGaugeTopMarg = 3;
-  TColor FGaugeColor = 0x800000;
-  TColor FGaugeColorBg = clSilver;
-  TColor FGaugeColorFrm = clGray;
-  TFrameStyle FGaugeFrameSt = fsLowered;
-  QString FLeftText;
-  QString FRightText;
-  TFrameStyle FFrameStyle = fsLowered;
-  TAlignment FAlignment = taCenter;
-  TAlignment FLTAlignment = taRightJustify;
-  TAlignment FRTAlignment = taLeftJustify;
-  int FMouseAreaCode = 0;
-  TColor FColorBoxBG = clWhite;
-  TColor FColorBoxText = clBlack;
-  TColor FColorOutBG = clBtnFace;
-  TColor FColorOutText = clBlack;
-  TColor FColBlackLine = clBlack;
-  TColor FColGrayLine = clGray;
-  TColor FColWhiteLine = clWhite;
-  TColor FColorWarnBG = 0x6088FFF0;
-  TColor FColorWarnTxt = clRed;
-  TColorScheme FColorScheme = csFixed;
-  int FSelBegin = 0;
-  int FSelEnd = 0;
-  TDecPSep FDecPSep = dsBoth;
-  TInFormat FInputFormat = itFloat;
-  bool FKeyShifted = false;
-  bool FKeyCntrl = false;
-  bool FHideSel = true;
-  double FMaximum = 1000.0;
-  double FMinimum = 0.0;
-  bool FBeep = false;
-  bool FReadOnly = false;
-  bool FAutoSize = false;
-  // The last value written and the text it gave.
-  double FWrittenValue = 0.0;
-  QString FWrittenText;
+  // The state, in NumIO2Private.h.
+  struct Private;
+  std::unique_ptr<Private> d;
 };
 
 }  // namespace vyr
