@@ -1,6 +1,6 @@
 // The meter's mouse handling: every move reports the value under the
 // pointer.
-#include "meter/Vyr_Meter.h"
+#include "meter/MeterPrivate.h"
 
 namespace vyr {
 

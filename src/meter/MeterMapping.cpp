@@ -1,9 +1,9 @@
 // The meter's public mapping between values, needle angles and pixels.
-#include "meter/Vyr_Meter.h"
+#include "meter/MeterPrivate.h"
 
 namespace vyr {
 
-TDialGeometry TMeter::Geometry() const { return DialGeometry(FMeterLayout, Width(), Height(), FRims); }
+TDialGeometry TMeter::Geometry() const { return DialGeometry(d->FMeterLayout, Width(), Height(), d->FRims); }
 
 double TMeter::CalcNeedleAngle(double value) const { return NeedleAngle(Geometry(), Range(), value); }
 

@@ -7,7 +7,7 @@
 
 #include "foundation/Frames.h"
 #include "foundation/Rounding.h"
-#include "meter/Vyr_Meter.h"
+#include "meter/MeterPrivate.h"
 
 namespace vyr {
 namespace {
@@ -43,12 +43,13 @@ void DoubleBevel(TCanvas& c, int w, int h, TColor rectangle, TColor edges) {
 TMeter::TDialLayerKey TMeter::DialLayerKey() const {
   return {Width(),
           Height(),
-          {ColorToRGB(FColorBakG), ColorToRGB(FColorScale), ColorToRGB(FColorSclBkLow), ColorToRGB(FColorSclBkNorm),
-           ColorToRGB(FColorSclBkHigh), ColorToRGB(Font().Color), ColorToRGB(FFontCaption.Color)}};
+          {ColorToRGB(d->FColorBakG), ColorToRGB(d->FColorScale), ColorToRGB(d->FColorSclBkLow),
+           ColorToRGB(d->FColorSclBkNorm), ColorToRGB(d->FColorSclBkHigh), ColorToRGB(Font().Color),
+           ColorToRGB(d->FFontCaption.Color)}};
 }
 
 void TMeter::FontChanged() {
-  FDialLayerValid = false;
+  d->FDialLayerValid = false;
   TGraphicControl::FontChanged();
 }
 
@@ -57,25 +58,25 @@ void TMeter::DoPaint() {
   if (dial.Radius <= 0) return;
   const TDialLayerKey key = DialLayerKey();
   const bool labelHandler = bool(OnBeforeDrawScaleLabel);
-  if (!FDialLayerValid || labelHandler || !(key == FDialLayerKey)) {
-    FDialLayer.SetSize(Width(), Height());
-    PaintDialLayer(FDialLayer.Canvas(), dial);
-    FDialLayerKey = key;
+  if (!d->FDialLayerValid || labelHandler || !(key == d->FDialLayerKey)) {
+    d->FDialLayer.SetSize(Width(), Height());
+    PaintDialLayer(d->FDialLayer.Canvas(), dial);
+    d->FDialLayerKey = key;
     // A label handler may change the labels from one paint to the next.
-    FDialLayerValid = !labelHandler;
+    d->FDialLayerValid = !labelHandler;
   }
   TCanvas& c = Canvas();
   // Both images are 32-bit and of the control's size: sharing the layer's
   // pixels is the fastest copy; the first drawing below detaches them.
-  *c.Image() = FDialLayer.Image();
+  *c.Image() = d->FDialLayer.Image();
   c.Pen = TPen{};
   c.Brush = TBrush{};
   c.Brush.Style = bsClear;
   c.CopyMode = cmSrcCopy;
   PaintNeedles(c, dial);
   PaintCover(c, dial);
-  if (FLimWatchHighOn) PaintLamp(c, Width() - FRims.Side - 18, Width() - FRims.Side - 8, FOFL);
-  if (FLimWatchLowOn) PaintLamp(c, FRims.Side + 8, FRims.Side + 18, FUFL);
+  if (d->FLimWatchHighOn) PaintLamp(c, Width() - d->FRims.Side - 18, Width() - d->FRims.Side - 8, d->FOFL);
+  if (d->FLimWatchLowOn) PaintLamp(c, d->FRims.Side + 8, d->FRims.Side + 18, d->FUFL);
   Raise(OnMeterRendered, this, c);
   PaintFrame(c);
 }
@@ -86,50 +87,50 @@ void TMeter::PaintDialLayer(TCanvas& c, const TDialGeometry& dial) {
   c.CopyMode = cmSrcCopy;
   c.Font = Font();
   PaintBackground(c);
-  if (FScaleBkVisible) PaintZones(c, dial);
+  if (d->FScaleBkVisible) PaintZones(c, dial);
   c.Brush.Style = bsClear;
-  if (FScaleVisible) PaintScale(c, dial);
+  if (d->FScaleVisible) PaintScale(c, dial);
   PaintCaption(c, dial);
 }
 
 void TMeter::PaintBackground(TCanvas& c) {
   const int w = Width(), h = Height();
-  if (FBackGroundImg.isEmpty() || FBackground.Empty()) {
-    c.Pen.Color = FColorBakG;
-    c.Brush.Color = FColorBakG;
+  if (d->FBackGroundImg.isEmpty() || d->FBackground.Empty()) {
+    c.Pen.Color = d->FColorBakG;
+    c.Brush.Color = d->FColorBakG;
     c.Rectangle(0, 0, w, h);
     return;
   }
-  const int bw = FBackground.Width(), bh = FBackground.Height();
-  switch (FBkgndFillMode) {
-    case bfStretch: c.StretchDraw({0, 0, w, h}, FBackground); break;
+  const int bw = d->FBackground.Width(), bh = d->FBackground.Height();
+  switch (d->FBkgndFillMode) {
+    case bfStretch: c.StretchDraw({0, 0, w, h}, d->FBackground); break;
     case bfTile: {
       // One row of tiles first, then that row once per row of tiles: the
       // cost stays near one fill of the dial even for the smallest tile.
       TBitmap row(w, bh);
-      for (int x = 0; x < w; x += bw) row.Canvas().Draw(x, 0, FBackground);
+      for (int x = 0; x < w; x += bw) row.Canvas().Draw(x, 0, d->FBackground);
       for (int y = 0; y < h; y += bh) c.Draw(0, y, row);
       break;
     }
     default:
       c.Rectangle(0, 0, w, h);
-      c.Draw(0, 0, FBackground);
+      c.Draw(0, 0, d->FBackground);
       break;
   }
 }
 
 void TMeter::PaintCaption(TCanvas& c, const TDialGeometry& dial) {
-  c.Font = FFontCaption;
-  c.TextOut(dial.CenterX - c.TextWidth(FCaption) / 2,
-            dial.CenterY - RoundHalfEven(dial.Radius / 3) - c.TextHeight(FCaption) / 2, FCaption);
+  c.Font = d->FFontCaption;
+  c.TextOut(dial.CenterX - c.TextWidth(d->FCaption) / 2,
+            dial.CenterY - RoundHalfEven(dial.Radius / 3) - c.TextHeight(d->FCaption) / 2, d->FCaption);
 }
 
 void TMeter::PaintFrame(TCanvas& c) {
-  const TLineColors lines = LineColorsOf(FColorScheme);
+  const TLineColors lines = LineColorsOf(d->FColorScheme);
   const int w = Width(), h = Height();
-  switch (FFrameStyle) {
+  switch (d->FFrameStyle) {
     case fsSingle:
-      c.Pen.Color = FColorBakG;
+      c.Pen.Color = d->FColorBakG;
       Path(c, {{0, h - 1}, {0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
       break;
     case fsLowered: Bevel(c, w, h, lines.Gray, lines.White); break;

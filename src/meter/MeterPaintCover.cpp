@@ -1,47 +1,47 @@
 // The meter's cover: the rim bands, the window edge, the pivot cover (a
 // picture, a full disc or a half disc on a post) and the alarm lamps.
-#include "meter/Vyr_Meter.h"
+#include "meter/MeterPrivate.h"
 
 namespace vyr {
 
 void TMeter::PaintWindowEdge(TCanvas& c) {
   const int w = Width(), h = Height();
   c.Pen.Color = clWhite;
-  c.MoveTo(FRims.Side - 1, h - FRims.Bottom);
-  c.LineTo(w - FRims.Side, h - FRims.Bottom);
-  c.LineTo(w - FRims.Side, FRims.Top);
+  c.MoveTo(d->FRims.Side - 1, h - d->FRims.Bottom);
+  c.LineTo(w - d->FRims.Side, h - d->FRims.Bottom);
+  c.LineTo(w - d->FRims.Side, d->FRims.Top);
   c.Pen.Color = clGray;
-  c.LineTo(FRims.Side - 1, FRims.Top);
-  c.LineTo(FRims.Side - 1, h - FRims.Bottom);
+  c.LineTo(d->FRims.Side - 1, d->FRims.Top);
+  c.LineTo(d->FRims.Side - 1, h - d->FRims.Bottom);
 }
 
 void TMeter::PaintCover(TCanvas& c, const TDialGeometry& dial) {
-  const int w = Width(), h = Height(), side = FRims.Side, top = FRims.Top, bottom = h - FRims.Bottom;
-  const int cx = dial.CenterX, cy = dial.CenterY, a = FAnchorSize;
+  const int w = Width(), h = Height(), side = d->FRims.Side, top = d->FRims.Top, bottom = h - d->FRims.Bottom;
+  const int cx = dial.CenterX, cy = dial.CenterY, a = d->FAnchorSize;
   // Solid in any case: a needle handler may have left the brush clear.
   c.Brush.Style = bsSolid;
-  c.Pen.Color = FColorCover;
-  c.Brush.Color = FColorCover;
+  c.Pen.Color = d->FColorCover;
+  c.Brush.Color = d->FColorCover;
   c.Rectangle(0, 0, side - 1, h);
   c.Rectangle(0, 0, w, top);
   c.Rectangle(w - side, 0, w, h);
   c.Rectangle(0, bottom, w, h);
-  if (!FAnchorCovered) {
+  if (!d->FAnchorCovered) {
     PaintWindowEdge(c);
     return;
   }
-  if (!FAnchorImage.isEmpty()) {
+  if (!d->FAnchorImage.isEmpty()) {
     PaintWindowEdge(c);
-    const int left = cx - FAnchorFace.Width() / 2, upper = cy - FAnchorFace.Height() / 2;
-    const TRect box{left, upper, left + FAnchorFace.Width(), upper + FAnchorFace.Height()};
+    const int left = cx - d->FAnchorFace.Width() / 2, upper = cy - d->FAnchorFace.Height() / 2;
+    const TRect box{left, upper, left + d->FAnchorFace.Width(), upper + d->FAnchorFace.Height()};
     c.CopyMode = cmSrcAnd;
-    c.StretchDraw(box, FAnchorMask);
+    c.StretchDraw(box, d->FAnchorMask);
     c.CopyMode = cmSrcPaint;
-    c.StretchDraw(box, FAnchorFace);
+    c.StretchDraw(box, d->FAnchorFace);
     c.CopyMode = cmSrcCopy;
     return;
   }
-  if (FMeterLayout == mlCirc270 || FMeterLayout == mlCirc300 || FMeterLayout == mlCirc360) {
+  if (d->FMeterLayout == mlCirc270 || d->FMeterLayout == mlCirc300 || d->FMeterLayout == mlCirc360) {
     // A full disc, lit from the upper left.
     c.Ellipse(cx - a, cy - a, cx + a, cy + a);
     PaintWindowEdge(c);
@@ -73,8 +73,8 @@ void TMeter::PaintCover(TCanvas& c, const TDialGeometry& dial) {
 }
 
 void TMeter::PaintLamp(TCanvas& c, int x0, int x1, bool active) {
-  const int y0 = FRims.Top + 8, y1 = FRims.Top + 18;
-  c.Brush.Color = active ? FLimWatchActColor : FLimWatchPsvColor;
+  const int y0 = d->FRims.Top + 8, y1 = d->FRims.Top + 18;
+  c.Brush.Color = active ? d->FLimWatchActColor : d->FLimWatchPsvColor;
   c.Pen.Color = clBlack;
   c.Rectangle(x0, y1, x1, y0);
   c.Pen.Color = clWhite;

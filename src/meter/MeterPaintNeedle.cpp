@@ -6,15 +6,15 @@
 
 #include "meter/MeterNeedle.h"
 #include "foundation/Rounding.h"
-#include "meter/Vyr_Meter.h"
+#include "meter/MeterPrivate.h"
 
 namespace vyr {
 
 void TMeter::PaintNeedles(TCanvas& c, const TDialGeometry& dial) {
-  if (FNeedleSec.Visible()) PaintNeedle(c, dial, FNeedleSec, FValueSec);
+  if (d->FNeedleSec.Visible()) PaintNeedle(c, dial, d->FNeedleSec, d->FValueSec);
   bool needleDrawn = false;
   Raise(OnBeforeDrawNeedle, this, c, needleDrawn);
-  if (!needleDrawn) PaintNeedle(c, dial, FNeedle, FValue);
+  if (!needleDrawn) PaintNeedle(c, dial, d->FNeedle, d->FValue);
 }
 
 void TMeter::PaintNeedle(TCanvas& c, const TDialGeometry& dial, const TNeedleLayout& layout, double value) {

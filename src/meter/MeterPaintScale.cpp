@@ -4,7 +4,7 @@
 
 #include "foundation/NumRoutines.h"
 #include "foundation/Rounding.h"
-#include "meter/Vyr_Meter.h"
+#include "meter/MeterPrivate.h"
 
 namespace vyr {
 namespace {
@@ -49,7 +49,7 @@ void TMeter::PaintZones(TCanvas& c, const TDialGeometry& dial) {
   const TScaleRange range = Range();
   const int cx = dial.CenterX, cy = dial.CenterY;
   const int outer = RoundHalfEven(dial.Radius + 4);
-  const int inner = RoundHalfEven((100 - FScaleBkWidth) * dial.Radius / 100);
+  const int inner = RoundHalfEven((100 - d->FScaleBkWidth) * dial.Radius / 100);
   auto zone = [&](TColor color, double from, double to) {
     c.Pen.Color = color;
     c.Brush.Color = color;
@@ -57,33 +57,33 @@ void TMeter::PaintZones(TCanvas& c, const TDialGeometry& dial) {
     const TPoint a = RayPoint(dial, from), b = RayPoint(dial, to);
     c.Pie(cx - outer, cy - outer, cx + outer + 1, cy + outer, a.X, a.Y, b.X, b.Y);
   };
-  const double low = DrawingAngle(dial, range, FThresholdLow) * kRadPerDeg;
-  const double high = DrawingAngle(dial, range, FThresholdHigh) * kRadPerDeg;
-  zone(FColorSclBkLow, low, StartAngle(dial));
-  zone(FColorSclBkNorm, high, low);
-  zone(FColorSclBkHigh, EndAngle(dial), high);
-  c.Pen.Color = FColorBakG;
-  c.Brush.Color = FColorBakG;
+  const double low = DrawingAngle(dial, range, d->FThresholdLow) * kRadPerDeg;
+  const double high = DrawingAngle(dial, range, d->FThresholdHigh) * kRadPerDeg;
+  zone(d->FColorSclBkLow, low, StartAngle(dial));
+  zone(d->FColorSclBkNorm, high, low);
+  zone(d->FColorSclBkHigh, EndAngle(dial), high);
+  c.Pen.Color = d->FColorBakG;
+  c.Brush.Color = d->FColorBakG;
   c.Ellipse(cx - inner, cy - inner, cx + inner + 1, cy + inner);
 }
 
 void TMeter::PaintScale(TCanvas& c, const TDialGeometry& dial) {
   const TScaleRange range = Range();
-  c.Pen.Color = FColorScale;
+  c.Pen.Color = d->FColorScale;
   c.Brush.Style = bsClear;
-  if (FMeterScaleLine) {
+  if (d->FMeterScaleLine) {
     const int r = RoundHalfEven(dial.Radius);
     const TPoint from = RayPoint(dial, EndAngle(dial)), to = RayPoint(dial, StartAngle(dial));
     c.Arc(dial.CenterX - r, dial.CenterY - r, dial.CenterX + r + 1, dial.CenterY + r, from.X, from.Y, to.X, to.Y);
   }
-  if (FMeterShortTicks)
-    for (double t : MinorMarks(range, FMeterNrTicks)) Tick(c, dial, DrawingAngle(dial, range, t), kMinorTickLength);
+  if (d->FMeterShortTicks)
+    for (double t : MinorMarks(range, d->FMeterNrTicks)) Tick(c, dial, DrawingAngle(dial, range, t), kMinorTickLength);
   // Labels sit inside the ticks by half the widest label (that of the maximum) plus a margin.
   c.Font = Font();
-  const QString widest = FormatFloatField(1, FMeterDecPlaces, FMaxValue);
+  const QString widest = FormatFloatField(1, d->FMeterDecPlaces, d->FMaxValue);
   const double insetX = c.TextWidth(widest) / 2.0 + 15;
   const double insetY = c.TextHeight(widest) / 2.0 + 15;
-  const std::vector<TScaleMark> marks = MajorMarks(range, FMeterNrTicks);
+  const std::vector<TScaleMark> marks = MajorMarks(range, d->FMeterNrTicks);
   for (size_t i = 0; i < marks.size(); ++i) {
     const double angle = DrawingAngle(dial, range, marks[i].Value);
     Tick(c, dial, angle, kMajorTickLength);
@@ -97,7 +97,7 @@ void TMeter::PaintScaleLabel(TCanvas& c, const TDialGeometry& dial, double value
   const double a = angle * kRadPerDeg;
   const int x = RoundHalfEven(std::cos(a) * (dial.Radius - insetX) + dial.CenterX);
   const int y = RoundHalfEven(dial.CenterY - std::sin(a) * (dial.Radius - insetY));
-  QString text = FormatFloatField(1, FMeterDecPlaces, value);
+  QString text = FormatFloatField(1, d->FMeterDecPlaces, value);
   if (OnBeforeDrawScaleLabel)
     OnBeforeDrawScaleLabel(this, c, text, x - c.TextWidth(text) / 2, y - c.TextHeight(text) / 2);
   if (!text.isEmpty()) c.TextOut(x - c.TextWidth(text) / 2, y - c.TextHeight(text) / 2, text);

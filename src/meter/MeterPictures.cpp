@@ -3,41 +3,42 @@
 #include <QFileInfo>
 
 #include "meter/MeterImages.h"
-#include "meter/Vyr_Meter.h"
+#include "meter/MeterPrivate.h"
 
 namespace vyr {
 
 void TMeter::ReadBackground(const QString& fileName) {
   if (!QFileInfo(fileName).isFile()) {
-    FBackGroundImg.clear();
+    d->FBackGroundImg.clear();
     return;
   }
-  FBackground.LoadFromFile(fileName);
+  d->FBackground.LoadFromFile(fileName);
   // Tiles are drawn many times; convert once.
-  FBackground.SetPixelFormat(pf32bit);
-  FBackGroundImg = fileName;
+  d->FBackground.SetPixelFormat(pf32bit);
+  d->FBackGroundImg = fileName;
 }
 
 void TMeter::ReadAnchor(const QString& fileName) {
   if (!QFileInfo(fileName).isFile()) {
-    FAnchorImage.clear();
+    d->FAnchorImage.clear();
     return;
   }
   try {
     TBitmap picture;
     picture.LoadFromFile(fileName);
     const TMaskedPicture split = SplitByTransparency(picture.Image());
-    FAnchorMask.SetImage(split.Mask);
-    FAnchorFace.SetImage(split.Face);
-    FAnchorImage = fileName;
+    d->FAnchorMask.SetImage(split.Mask);
+    d->FAnchorFace.SetImage(split.Face);
+    d->FAnchorImage = fileName;
   } catch (const EInvalidGraphic&) {
-    FAnchorImage.clear();
+    d->FAnchorImage.clear();
   }
 }
 
+QString TMeter::BackGroundImg() const { return d->FBackGroundImg; }
 void TMeter::SetBackGroundImg(const QString& fileName) {
   if (IsLoading()) {
-    FBackGroundImg = fileName;
+    d->FBackGroundImg = fileName;
     return;
   }
   try {
@@ -48,9 +49,10 @@ void TMeter::SetBackGroundImg(const QString& fileName) {
   Repaint();
 }
 
+QString TMeter::AnchorImage() const { return d->FAnchorImage; }
 void TMeter::SetAnchorImage(const QString& fileName) {
   if (IsLoading()) {
-    FAnchorImage = fileName;
+    d->FAnchorImage = fileName;
     return;
   }
   ReadAnchor(fileName);

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "host/ControlRegistry.h"
-#include "meter/Vyr_Meter.h"
+#include "meter/MeterPrivate.h"
 
 VYR_REGISTER_CONTROL(TMeter, "meter/Vyr_Meter.h")
 
@@ -51,77 +51,122 @@ void TMeter::StoreAlways(T& field, T value) {
   Repaint();
 }
 
-TMeter::TMeter(QWidget* AOwner) : TGraphicControl(AOwner) {
+TMeter::TMeter(QWidget* AOwner) : TGraphicControl(AOwner), d(std::make_unique<Private>()) {
   resize(297, 209);
-  FFontCaption = Font();
-  SetInitialLook(FNeedle, true);
-  SetInitialLook(FNeedleSec, false);
-  FNeedle.OnChange = [this](TObject* sender) { StyleChanged(sender); };
-  FNeedleSec.OnChange = [this](TObject* sender) { StyleChanged(sender); };
+  d->FFontCaption = Font();
+  SetInitialLook(d->FNeedle, true);
+  SetInitialLook(d->FNeedleSec, false);
+  d->FNeedle.OnChange = [this](TObject* sender) { StyleChanged(sender); };
+  d->FNeedleSec.OnChange = [this](TObject* sender) { StyleChanged(sender); };
+}
+
+TMeter::~TMeter() = default;
+
+QString TMeter::AccessibleName() const { return d->FCaption.isEmpty() ? Name() : d->FCaption; }
+QString TMeter::AccessibleValue() const { return QString::number(d->FValue); }
+std::optional<TAccessibleNumber> TMeter::AccessibleNumber() const {
+  return TAccessibleNumber{d->FValue, d->FMinValue, d->FMaxValue};
 }
 
 void TMeter::StyleChanged(TObject*) {
-  if (FNeedle.Visible() != FAlarmNeedleVisible || FNeedleSec.Visible() != FAlarmNeedleSecVisible) UpdateAlarms();
+  if (d->FNeedle.Visible() != d->FAlarmNeedleVisible || d->FNeedleSec.Visible() != d->FAlarmNeedleSecVisible)
+    UpdateAlarms();
   // Needles are not part of the dial layer.
   if (!IsLoading()) Paint();
 }
 
-void TMeter::SetMeterLayout(TMeterLayout value) { Store(FMeterLayout, value); }
-void TMeter::SetMeterDecPlaces(int value) { Store(FMeterDecPlaces, std::clamp(value, 0, 4)); }
-void TMeter::SetMeterNrTicks(int value) { Store(FMeterNrTicks, std::clamp(value, 2, 21)); }
-void TMeter::SetMeterShortTicks(bool value) { Store(FMeterShortTicks, value); }
-void TMeter::SetMeterScaleLine(bool value) { Store(FMeterScaleLine, value); }
-void TMeter::SetScaleVisible(bool value) { StoreAlways(FScaleVisible, value); }
-void TMeter::SetScaleBkVisible(bool value) { StoreAlways(FScaleBkVisible, value); }
+TMeterLayout TMeter::MeterLayout() const { return d->FMeterLayout; }
+void TMeter::SetMeterLayout(TMeterLayout value) { Store(d->FMeterLayout, value); }
+int TMeter::MeterDecPlaces() const { return d->FMeterDecPlaces; }
+void TMeter::SetMeterDecPlaces(int value) { Store(d->FMeterDecPlaces, std::clamp(value, 0, 4)); }
+int TMeter::MeterNrTicks() const { return d->FMeterNrTicks; }
+void TMeter::SetMeterNrTicks(int value) { Store(d->FMeterNrTicks, std::clamp(value, 2, 21)); }
+bool TMeter::MeterShortTicks() const { return d->FMeterShortTicks; }
+void TMeter::SetMeterShortTicks(bool value) { Store(d->FMeterShortTicks, value); }
+bool TMeter::MeterScaleLine() const { return d->FMeterScaleLine; }
+void TMeter::SetMeterScaleLine(bool value) { Store(d->FMeterScaleLine, value); }
+bool TMeter::ScaleVisible() const { return d->FScaleVisible; }
+void TMeter::SetScaleVisible(bool value) { StoreAlways(d->FScaleVisible, value); }
+bool TMeter::ScaleBkVisible() const { return d->FScaleBkVisible; }
+void TMeter::SetScaleBkVisible(bool value) { StoreAlways(d->FScaleBkVisible, value); }
 
+double TMeter::ScaleBkWidth() const { return d->FScaleBkWidth; }
 void TMeter::SetScaleBkWidth(double value) {
-  if (!std::isnan(value)) StoreAlways(FScaleBkWidth, std::clamp(value, 0.0, 100.0));
+  if (!std::isnan(value)) StoreAlways(d->FScaleBkWidth, std::clamp(value, 0.0, 100.0));
 }
 
-void TMeter::SetColorSclBkLow(TColor value) { Store(FColorSclBkLow, value); }
-void TMeter::SetColorSclBkNorm(TColor value) { Store(FColorSclBkNorm, value); }
-void TMeter::SetColorSclBkHigh(TColor value) { Store(FColorSclBkHigh, value); }
-void TMeter::SetColorScale(TColor value) { Store(FColorScale, value); }
-void TMeter::SetColorBakG(TColor value) { Store(FColorBakG, value); }
-void TMeter::SetColorCover(TColor value) { Store(FColorCover, value); }
-void TMeter::SetColorScheme(TColorScheme value) { Store(FColorScheme, value); }
-void TMeter::SetLimWatchHighOn(bool value) { Store(FLimWatchHighOn, value); }
-void TMeter::SetLimWatchLowOn(bool value) { Store(FLimWatchLowOn, value); }
-void TMeter::SetLimWatchActColor(TColor value) { Store(FLimWatchActColor, value); }
-void TMeter::SetLimWatchPsvColor(TColor value) { Store(FLimWatchPsvColor, value); }
-void TMeter::SetRimTop(int value) { Store(FRims.Top, std::clamp(value, 0, kMaxRim)); }
-void TMeter::SetRimBottom(int value) { Store(FRims.Bottom, std::clamp(value, 0, kMaxRim)); }
-void TMeter::SetRimSide(int value) { Store(FRims.Side, std::clamp(value, 0, kMaxRim)); }
-void TMeter::SetAnchorCovered(bool value) { Store(FAnchorCovered, value); }
-void TMeter::SetAnchorSize(int value) { Store(FAnchorSize, std::clamp(value, 0, kMaxRim)); }
-void TMeter::SetBkgndFillMode(TBkgFill value) { StoreAlways(FBkgndFillMode, value); }
-void TMeter::SetCaption(const QString& value) { StoreAlways(FCaption, value); }
-void TMeter::SetFontCaption(const TFont& font) { StoreAlways(FFontCaption, font); }
-void TMeter::SetFrameStyle(TFrameStyle value) { Store(FFrameStyle, value); }
+TColor TMeter::ColorSclBkLow() const { return d->FColorSclBkLow; }
+void TMeter::SetColorSclBkLow(TColor value) { Store(d->FColorSclBkLow, value); }
+TColor TMeter::ColorSclBkNorm() const { return d->FColorSclBkNorm; }
+void TMeter::SetColorSclBkNorm(TColor value) { Store(d->FColorSclBkNorm, value); }
+TColor TMeter::ColorSclBkHigh() const { return d->FColorSclBkHigh; }
+void TMeter::SetColorSclBkHigh(TColor value) { Store(d->FColorSclBkHigh, value); }
+TColor TMeter::ColorScale() const { return d->FColorScale; }
+void TMeter::SetColorScale(TColor value) { Store(d->FColorScale, value); }
+TColor TMeter::ColorBakG() const { return d->FColorBakG; }
+void TMeter::SetColorBakG(TColor value) { Store(d->FColorBakG, value); }
+TColor TMeter::ColorCover() const { return d->FColorCover; }
+void TMeter::SetColorCover(TColor value) { Store(d->FColorCover, value); }
+TColorScheme TMeter::ColorScheme() const { return d->FColorScheme; }
+void TMeter::SetColorScheme(TColorScheme value) { Store(d->FColorScheme, value); }
+bool TMeter::LimWatchHighOn() const { return d->FLimWatchHighOn; }
+void TMeter::SetLimWatchHighOn(bool value) { Store(d->FLimWatchHighOn, value); }
+bool TMeter::LimWatchLowOn() const { return d->FLimWatchLowOn; }
+void TMeter::SetLimWatchLowOn(bool value) { Store(d->FLimWatchLowOn, value); }
+TColor TMeter::LimWatchActColor() const { return d->FLimWatchActColor; }
+void TMeter::SetLimWatchActColor(TColor value) { Store(d->FLimWatchActColor, value); }
+TColor TMeter::LimWatchPsvColor() const { return d->FLimWatchPsvColor; }
+void TMeter::SetLimWatchPsvColor(TColor value) { Store(d->FLimWatchPsvColor, value); }
+int TMeter::RimTop() const { return d->FRims.Top; }
+void TMeter::SetRimTop(int value) { Store(d->FRims.Top, std::clamp(value, 0, kMaxRim)); }
+int TMeter::RimBottom() const { return d->FRims.Bottom; }
+void TMeter::SetRimBottom(int value) { Store(d->FRims.Bottom, std::clamp(value, 0, kMaxRim)); }
+int TMeter::RimSide() const { return d->FRims.Side; }
+void TMeter::SetRimSide(int value) { Store(d->FRims.Side, std::clamp(value, 0, kMaxRim)); }
+bool TMeter::AnchorCovered() const { return d->FAnchorCovered; }
+void TMeter::SetAnchorCovered(bool value) { Store(d->FAnchorCovered, value); }
+int TMeter::AnchorSize() const { return d->FAnchorSize; }
+void TMeter::SetAnchorSize(int value) { Store(d->FAnchorSize, std::clamp(value, 0, kMaxRim)); }
+TBkgFill TMeter::BkgndFillMode() const { return d->FBkgndFillMode; }
+void TMeter::SetBkgndFillMode(TBkgFill value) { StoreAlways(d->FBkgndFillMode, value); }
+QString TMeter::Caption() const { return d->FCaption; }
+void TMeter::SetCaption(const QString& value) { StoreAlways(d->FCaption, value); }
+const TFont& TMeter::FontCaption() const { return d->FFontCaption; }
+void TMeter::SetFontCaption(const TFont& font) { StoreAlways(d->FFontCaption, font); }
+TFrameStyle TMeter::FrameStyle() const { return d->FFrameStyle; }
+void TMeter::SetFrameStyle(TFrameStyle value) { Store(d->FFrameStyle, value); }
 
+int TMeter::ColorSchemeOrdinal() const { return d->FColorScheme; }
 void TMeter::SetColorSchemeOrdinal(int value) { SetColorScheme(SchemeOf(value)); }
+int TMeter::BkgndFillModeOrdinal() const { return d->FBkgndFillMode; }
 void TMeter::SetBkgndFillModeOrdinal(int value) { SetBkgndFillMode(TBkgFill(std::clamp(value, 0, 255))); }
+int TMeter::FrameStyleOrdinal() const { return d->FFrameStyle; }
 void TMeter::SetFrameStyleOrdinal(int value) { SetFrameStyle(TFrameStyle(std::clamp(value, 0, 255))); }
 
+QFont TMeter::FontCaptionQ() const { return d->FFontCaption.ToQFont(); }
 void TMeter::SetFontCaptionQ(const QFont& font) {
-  TFont caption = FFontCaption;
+  TFont caption = d->FFontCaption;
   caption.AssignQFont(font);
   SetFontCaption(caption);
 }
 
-void TMeter::SetNeedleLayout(const TNeedleLayout& layout) { FNeedle.Assign(layout); }
-void TMeter::SetNeedleLayoutSec(const TNeedleLayout& layout) { FNeedleSec.Assign(layout); }
+TNeedleLayout& TMeter::NeedleLayout() { return d->FNeedle; }
+const TNeedleLayout& TMeter::NeedleLayout() const { return d->FNeedle; }
+void TMeter::SetNeedleLayout(const TNeedleLayout& layout) { d->FNeedle.Assign(layout); }
+TNeedleLayout& TMeter::NeedleLayoutSec() { return d->FNeedleSec; }
+const TNeedleLayout& TMeter::NeedleLayoutSec() const { return d->FNeedleSec; }
+void TMeter::SetNeedleLayoutSec(const TNeedleLayout& layout) { d->FNeedleSec.Assign(layout); }
 
 void TMeter::Loaded() {
   TGraphicControl::Loaded();
   NormalizeModel();
   try {
-    ReadBackground(FBackGroundImg);
+    ReadBackground(d->FBackGroundImg);
   } catch (const EInvalidGraphic&) {
-    FBackGroundImg.clear();
+    d->FBackGroundImg.clear();
   }
-  ReadAnchor(FAnchorImage);
-  FDialLayerValid = false;
+  ReadAnchor(d->FAnchorImage);
+  d->FDialLayerValid = false;
   Paint();
 }
 
@@ -149,12 +194,12 @@ void TMeter::Assign(const TComponentBase* Source) {
   const bool wasLoading = IsLoading();
   BeginLoading();
   // The scale kind first: it decides which limits the writes below accept.
-  FLogarithmic = source->FLogarithmic;
+  d->FLogarithmic = source->d->FLogarithmic;
   CopyProperties(*this, *source, CopiedProperties());
   SetFont(source->Font());
-  FFontCaption = source->FFontCaption;
-  CopyQuietly(FNeedle, source->FNeedle);
-  CopyQuietly(FNeedleSec, source->FNeedleSec);
+  d->FFontCaption = source->d->FFontCaption;
+  CopyQuietly(d->FNeedle, source->d->FNeedle);
+  CopyQuietly(d->FNeedleSec, source->d->FNeedleSec);
   if (!wasLoading) Loaded();
 }
 

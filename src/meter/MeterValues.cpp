@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "meter/Vyr_Meter.h"
+#include "meter/MeterPrivate.h"
 
 namespace vyr {
 namespace {
@@ -26,12 +26,14 @@ double ClampLimit(double x) { return std::clamp(x, -kMeterRangeLimit, kMeterRang
 
 }  // namespace
 
+TScaleRange TMeter::Range() const { return {d->FMinValue, d->FMaxValue, d->FLogarithmic}; }
+
 bool TMeter::Rejected(double value) const {
-  return !std::isfinite(value) || (FLogarithmic && value < kLogMinimum);
+  return !std::isfinite(value) || (d->FLogarithmic && value < kLogMinimum);
 }
 
 void TMeter::Repaint() {
-  FDialLayerValid = false;
+  d->FDialLayerValid = false;
   if (!IsLoading()) Paint();
 }
 
@@ -46,9 +48,9 @@ bool TMeter::WriteNeedleValue(double& field, double value, const TNeedleLayout& 
   const double stored = field;
   UpdateAlarms();
   if (layout.Visible()) {
-    if (stored >= FThresholdHigh)
+    if (stored >= d->FThresholdHigh)
       DoOverFlowEvent();
-    else if (stored > FThresholdLow)
+    else if (stored > d->FThresholdLow)
       DoNormalRangeEvent();
     else
       DoUnderFlowEvent();
@@ -56,12 +58,14 @@ bool TMeter::WriteNeedleValue(double& field, double value, const TNeedleLayout& 
   return true;
 }
 
+double TMeter::Value() const { return d->FValue; }
 void TMeter::SetValue(double value) {
-  if (WriteNeedleValue(FValue, value, FNeedle)) Paint();
+  if (WriteNeedleValue(d->FValue, value, d->FNeedle)) Paint();
 }
 
+double TMeter::ValueSec() const { return d->FValueSec; }
 void TMeter::SetValueSec(double value) {
-  if (WriteNeedleValue(FValueSec, value, FNeedleSec) && FNeedleSec.Visible()) Paint();
+  if (WriteNeedleValue(d->FValueSec, value, d->FNeedleSec) && d->FNeedleSec.Visible()) Paint();
 }
 
 bool TMeter::BeginWrite(double& field, double value) {
@@ -73,19 +77,21 @@ bool TMeter::BeginWrite(double& field, double value) {
   return value != field;
 }
 
+double TMeter::MeterMinValue() const { return d->FMinValue; }
 void TMeter::SetMeterMinValue(double value) {
-  if (!BeginWrite(FMinValue, value)) return;
-  FMinValue = ClampLimit(value);
-  if (FMaxValue <= FMinValue) FMaxValue = OneAbove(FMinValue);
+  if (!BeginWrite(d->FMinValue, value)) return;
+  d->FMinValue = ClampLimit(value);
+  if (d->FMaxValue <= d->FMinValue) d->FMaxValue = OneAbove(d->FMinValue);
   FollowRange();
 }
 
+double TMeter::MeterMaxValue() const { return d->FMaxValue; }
 void TMeter::SetMeterMaxValue(double value) {
-  if (!BeginWrite(FMaxValue, value)) return;
-  FMaxValue = ClampLimit(value);
-  if (FMaxValue <= FMinValue) {
-    FMinValue = OneBelow(FMaxValue);
-    if (FLogarithmic && FMinValue <= 0) FMinValue = FMaxValue / 10;
+  if (!BeginWrite(d->FMaxValue, value)) return;
+  d->FMaxValue = ClampLimit(value);
+  if (d->FMaxValue <= d->FMinValue) {
+    d->FMinValue = OneBelow(d->FMaxValue);
+    if (d->FLogarithmic && d->FMinValue <= 0) d->FMinValue = d->FMaxValue / 10;
   }
   FollowRange();
 }
@@ -93,67 +99,73 @@ void TMeter::SetMeterMaxValue(double value) {
 // A limit at or below kLogMinimum ends a logarithmic scale, as it would
 // refuse to start one.
 void TMeter::FollowRange() {
-  if (!LimitsAllowLog()) FLogarithmic = false;
+  if (!LimitsAllowLog()) d->FLogarithmic = false;
   ClampIntoRange();
   UpdateAlarms();
   Repaint();
 }
 
+double TMeter::ThresholdLow() const { return d->FThresholdLow; }
 void TMeter::SetThresholdLow(double value) {
-  if (!BeginWrite(FThresholdLow, value)) return;
-  FThresholdLow = Range().Clamp(value);
-  if (FThresholdLow > FThresholdHigh) FThresholdHigh = FThresholdLow;
+  if (!BeginWrite(d->FThresholdLow, value)) return;
+  d->FThresholdLow = Range().Clamp(value);
+  if (d->FThresholdLow > d->FThresholdHigh) d->FThresholdHigh = d->FThresholdLow;
   UpdateAlarms();
-  if (FValue <= FThresholdLow) DoUnderFlowEvent();
+  if (d->FValue <= d->FThresholdLow) DoUnderFlowEvent();
   Repaint();
 }
 
+double TMeter::ThresholdHigh() const { return d->FThresholdHigh; }
 void TMeter::SetThresholdHigh(double value) {
-  if (!BeginWrite(FThresholdHigh, value)) return;
-  FThresholdHigh = Range().Clamp(value);
-  if (FThresholdHigh < FThresholdLow) FThresholdLow = FThresholdHigh;
+  if (!BeginWrite(d->FThresholdHigh, value)) return;
+  d->FThresholdHigh = Range().Clamp(value);
+  if (d->FThresholdHigh < d->FThresholdLow) d->FThresholdLow = d->FThresholdHigh;
   UpdateAlarms();
-  if (FValue >= FThresholdHigh) DoOverFlowEvent();
+  if (d->FValue >= d->FThresholdHigh) DoOverFlowEvent();
   Repaint();
 }
 
+bool TMeter::Logarithmic() const { return d->FLogarithmic; }
 void TMeter::SetLogarithmic(bool value) {
   if (IsLoading()) {
-    FLogarithmic = value;
+    d->FLogarithmic = value;
     return;
   }
-  if (value == FLogarithmic) return;
-  FLogarithmic = value && LimitsAllowLog();
+  if (value == d->FLogarithmic) return;
+  d->FLogarithmic = value && LimitsAllowLog();
   Repaint();
 }
 
-bool TMeter::LimitsAllowLog() const { return FMinValue > kLogMinimum && FMaxValue > kLogMinimum; }
+bool TMeter::LimitsAllowLog() const { return d->FMinValue > kLogMinimum && d->FMaxValue > kLogMinimum; }
 
 void TMeter::ClampIntoRange() {
   const TScaleRange range = Range();
-  FValue = range.Clamp(FValue);
-  FValueSec = range.Clamp(FValueSec);
-  FThresholdLow = range.Clamp(FThresholdLow);
-  FThresholdHigh = range.Clamp(FThresholdHigh);
+  d->FValue = range.Clamp(d->FValue);
+  d->FValueSec = range.Clamp(d->FValueSec);
+  d->FThresholdLow = range.Clamp(d->FThresholdLow);
+  d->FThresholdHigh = range.Clamp(d->FThresholdHigh);
 }
 
 void TMeter::NormalizeModel() {
-  FMinValue = ClampLimit(FMinValue);
-  FMaxValue = ClampLimit(FMaxValue);
-  if (!(FMinValue < FMaxValue)) FMaxValue = OneAbove(FMinValue);
-  if (!LimitsAllowLog()) FLogarithmic = false;
+  d->FMinValue = ClampLimit(d->FMinValue);
+  d->FMaxValue = ClampLimit(d->FMaxValue);
+  if (!(d->FMinValue < d->FMaxValue)) d->FMaxValue = OneAbove(d->FMinValue);
+  if (!LimitsAllowLog()) d->FLogarithmic = false;
   ClampIntoRange();
-  if (FThresholdLow > FThresholdHigh) FThresholdHigh = FThresholdLow;
+  if (d->FThresholdLow > d->FThresholdHigh) d->FThresholdHigh = d->FThresholdLow;
   UpdateAlarms();
 }
 
+bool TMeter::HighAlarm() const { return d->FOFL; }
+bool TMeter::LowAlarm() const { return d->FUFL; }
+
 void TMeter::UpdateAlarms() {
-  auto over = [this](double v) { return v >= FThresholdHigh; };
-  auto under = [this](double v) { return v < FThresholdHigh && v <= FThresholdLow; };
-  FOFL = (FNeedle.Visible() && over(FValue)) || (FNeedleSec.Visible() && over(FValueSec));
-  FUFL = (FNeedle.Visible() && under(FValue)) || (FNeedleSec.Visible() && under(FValueSec));
-  FAlarmNeedleVisible = FNeedle.Visible();
-  FAlarmNeedleSecVisible = FNeedleSec.Visible();
+  auto over = [this](double v) { return v >= d->FThresholdHigh; };
+  auto under = [this](double v) { return v < d->FThresholdHigh && v <= d->FThresholdLow; };
+  d->FOFL = (d->FNeedle.Visible() && over(d->FValue)) || (d->FNeedleSec.Visible() && over(d->FValueSec));
+  d->FUFL = (d->FNeedle.Visible() && under(d->FValue)) || (d->FNeedleSec.Visible() && under(d->FValueSec));
+  d->FAlarmNeedleVisible = d->FNeedle.Visible();
+  d->FAlarmNeedleSecVisible = d->FNeedleSec.Visible();
 }
 
 void TMeter::DoOverFlowEvent() { Raise(OnOverFlow, this); }

@@ -11,13 +11,12 @@
 // or infinite are ignored.
 #include <QFont>
 #include <QString>
-#include <array>
 #include <functional>
+#include <memory>
 
 #include "foundation/Constants.h"
 #include "foundation/CoreTypes.h"
 #include "foundation/Errors.h"
-#include "host/Bitmap.h"
 #include "host/Control.h"
 #include "host/PropertyCopy.h"
 #include "meter/MeterGeometry.h"
@@ -88,15 +87,16 @@ class TMeter : public TGraphicControl {
  public:
   // A 297 x 209 meter over 0..1 with the primary needle at 0.
   explicit TMeter(QWidget* AOwner = nullptr);
+  ~TMeter() override;
 
   // The needles' values. A write is clamped into the range, raises
   // OnOverFlow (at or above ThresholdHigh), OnNormalRange or OnUnderFlow (at
   // or below ThresholdLow) when that needle is visible, and repaints (the
   // secondary needle's write only while it is visible). Writing the stored
   // value again does nothing.
-  double Value() const { return FValue; }
+  double Value() const;
   void SetValue(double value);
-  double ValueSec() const { return FValueSec; }
+  double ValueSec() const;
   void SetValueSec(double value);
 
   // The range. A minimum at or above the maximum moves the maximum one above
@@ -105,115 +105,115 @@ class TMeter : public TGraphicControl {
   // positive); where one is lost to rounding, the nearest double beyond is
   // taken. Values and thresholds follow into the new range; no events. On a
   // logarithmic scale, limits below kLogMinimum are ignored.
-  double MeterMinValue() const { return FMinValue; }
+  double MeterMinValue() const;
   void SetMeterMinValue(double value);
-  double MeterMaxValue() const { return FMaxValue; }
+  double MeterMaxValue() const;
   void SetMeterMaxValue(double value);
 
   // Thresholds, clamped into the range; a low threshold above the high one
   // lifts the high one (and the other way round). A write raises OnUnderFlow
   // (low) or OnOverFlow (high) when Value lies at or beyond it.
-  double ThresholdLow() const { return FThresholdLow; }
+  double ThresholdLow() const;
   void SetThresholdLow(double value);
-  double ThresholdHigh() const { return FThresholdHigh; }
+  double ThresholdHigh() const;
   void SetThresholdHigh(double value);
 
   // Stays false while either limit is at or below kLogMinimum; a limit
   // write that puts a limit there turns it off.
-  bool Logarithmic() const { return FLogarithmic; }
+  bool Logarithmic() const;
   void SetLogarithmic(bool value);
 
-  TMeterLayout MeterLayout() const { return FMeterLayout; }
+  TMeterLayout MeterLayout() const;
   void SetMeterLayout(TMeterLayout value);
   // Decimals of the scale labels, 0..4.
-  int MeterDecPlaces() const { return FMeterDecPlaces; }
+  int MeterDecPlaces() const;
   void SetMeterDecPlaces(int value);
   // The least number of major intervals, 2..21.
-  int MeterNrTicks() const { return FMeterNrTicks; }
+  int MeterNrTicks() const;
   void SetMeterNrTicks(int value);
-  bool MeterShortTicks() const { return FMeterShortTicks; }
+  bool MeterShortTicks() const;
   void SetMeterShortTicks(bool value);
-  bool MeterScaleLine() const { return FMeterScaleLine; }
+  bool MeterScaleLine() const;
   void SetMeterScaleLine(bool value);
-  bool ScaleVisible() const { return FScaleVisible; }
+  bool ScaleVisible() const;
   void SetScaleVisible(bool value);
-  bool ScaleBkVisible() const { return FScaleBkVisible; }
+  bool ScaleBkVisible() const;
   void SetScaleBkVisible(bool value);
   // Width of the zone band in percent of the radius, 0..100; NaN is ignored.
-  double ScaleBkWidth() const { return FScaleBkWidth; }
+  double ScaleBkWidth() const;
   void SetScaleBkWidth(double value);
 
-  TColor ColorSclBkLow() const { return FColorSclBkLow; }
+  TColor ColorSclBkLow() const;
   void SetColorSclBkLow(TColor value);
-  TColor ColorSclBkNorm() const { return FColorSclBkNorm; }
+  TColor ColorSclBkNorm() const;
   void SetColorSclBkNorm(TColor value);
-  TColor ColorSclBkHigh() const { return FColorSclBkHigh; }
+  TColor ColorSclBkHigh() const;
   void SetColorSclBkHigh(TColor value);
-  TColor ColorScale() const { return FColorScale; }
+  TColor ColorScale() const;
   void SetColorScale(TColor value);
-  TColor ColorBakG() const { return FColorBakG; }
+  TColor ColorBakG() const;
   void SetColorBakG(TColor value);
-  TColor ColorCover() const { return FColorCover; }
+  TColor ColorCover() const;
   void SetColorCover(TColor value);
-  TColorScheme ColorScheme() const { return FColorScheme; }
+  TColorScheme ColorScheme() const;
   void SetColorScheme(TColorScheme value);
 
-  bool LimWatchHighOn() const { return FLimWatchHighOn; }
+  bool LimWatchHighOn() const;
   void SetLimWatchHighOn(bool value);
-  bool LimWatchLowOn() const { return FLimWatchLowOn; }
+  bool LimWatchLowOn() const;
   void SetLimWatchLowOn(bool value);
-  TColor LimWatchActColor() const { return FLimWatchActColor; }
+  TColor LimWatchActColor() const;
   void SetLimWatchActColor(TColor value);
-  TColor LimWatchPsvColor() const { return FLimWatchPsvColor; }
+  TColor LimWatchPsvColor() const;
   void SetLimWatchPsvColor(TColor value);
 
   // Widths of the cover bands in pixels, 0..kMaxRim.
   static constexpr int kMaxRim = 32767;
-  int RimTop() const { return FRims.Top; }
+  int RimTop() const;
   void SetRimTop(int value);
-  int RimBottom() const { return FRims.Bottom; }
+  int RimBottom() const;
   void SetRimBottom(int value);
-  int RimSide() const { return FRims.Side; }
+  int RimSide() const;
   void SetRimSide(int value);
 
-  bool AnchorCovered() const { return FAnchorCovered; }
+  bool AnchorCovered() const;
   void SetAnchorCovered(bool value);
   // Radius of the pivot cover in pixels, 0..kMaxRim.
-  int AnchorSize() const { return FAnchorSize; }
+  int AnchorSize() const;
   void SetAnchorSize(int value);
   // A BMP or PNG file drawn as pivot cover; its transparent pixels (see
   // IsTransparentPixel) keep the dial. A missing or unreadable file clears
   // the name. While loading a stored form the name is only kept; Loaded
   // reads the file.
-  QString AnchorImage() const { return FAnchorImage; }
+  QString AnchorImage() const;
   void SetAnchorImage(const QString& fileName);
   // A BMP or PNG file drawn as the dial's background. A missing file clears
   // the name; a file that cannot be read raises EVyrMeterError naming it and
   // keeps the previous picture and name. While loading a stored form the
   // name is only kept; Loaded reads the file and clears the name if it fails.
-  QString BackGroundImg() const { return FBackGroundImg; }
+  QString BackGroundImg() const;
   void SetBackGroundImg(const QString& fileName);
   // How the background picture is placed; unnamed ordinals place it like
   // bfNatural.
-  TBkgFill BkgndFillMode() const { return FBkgndFillMode; }
+  TBkgFill BkgndFillMode() const;
   void SetBkgndFillMode(TBkgFill value);
 
-  QString Caption() const { return FCaption; }
+  QString Caption() const;
   void SetCaption(const QString& value);
-  const TFont& FontCaption() const { return FFontCaption; }
+  const TFont& FontCaption() const;
   void SetFontCaption(const TFont& font);
-  TFrameStyle FrameStyle() const { return FFrameStyle; }
+  TFrameStyle FrameStyle() const;
   void SetFrameStyle(TFrameStyle value);
 
   // The meter's own needle layouts; writing copies every property of the
   // given layout and repaints. The primary needle is drawn whatever its
   // Visible says; Visible decides whether its value writes raise events and
   // light the lamps. The secondary needle is drawn only while visible.
-  TNeedleLayout& NeedleLayout() { return FNeedle; }
-  const TNeedleLayout& NeedleLayout() const { return FNeedle; }
+  TNeedleLayout& NeedleLayout();
+  const TNeedleLayout& NeedleLayout() const;
   void SetNeedleLayout(const TNeedleLayout& layout);
-  TNeedleLayout& NeedleLayoutSec() { return FNeedleSec; }
-  const TNeedleLayout& NeedleLayoutSec() const { return FNeedleSec; }
+  TNeedleLayout& NeedleLayoutSec();
+  const TNeedleLayout& NeedleLayoutSec() const;
   void SetNeedleLayoutSec(const TNeedleLayout& layout);
 
   // The dial as it is now: sweep, radius and pivot (follow size, layout and
@@ -227,8 +227,8 @@ class TMeter : public TGraphicControl {
   // ThresholdHigh (high), or below it but at or below ThresholdLow (low).
   // Decided anew by every write of a value, limit or threshold, by showing
   // or hiding a needle, and by Loaded; false until then.
-  bool HighAlarm() const { return FOFL; }
-  bool LowAlarm() const { return FUFL; }
+  bool HighAlarm() const;
+  bool LowAlarm() const;
 
   // Needle angle of a value, clockwise from straight down (the value
   // clamped into the range).
@@ -250,11 +250,9 @@ class TMeter : public TGraphicControl {
   // A dial to assistive technology, named by its caption, with the primary
   // needle's value within the range.
   QAccessible::Role AccessibleRole() const override { return QAccessible::Dial; }
-  QString AccessibleName() const override { return FCaption.isEmpty() ? Name() : FCaption; }
-  QString AccessibleValue() const override { return QString::number(FValue); }
-  std::optional<TAccessibleNumber> AccessibleNumber() const override {
-    return TAccessibleNumber{FValue, FMinValue, FMaxValue};
-  }
+  QString AccessibleName() const override;
+  QString AccessibleValue() const override;
+  std::optional<TAccessibleNumber> AccessibleNumber() const override;
   void SetAccessibleNumber(double value) override { SetValue(value); }
   // From another TMeter: every published property (not the events).
   void Assign(const TComponentBase* Source) override;
@@ -283,7 +281,7 @@ class TMeter : public TGraphicControl {
 
  private:
   TDialGeometry Geometry() const;
-  TScaleRange Range() const { return {FMinValue, FMaxValue, FLogarithmic}; }
+  TScaleRange Range() const;
 
   // Model (MeterValues.cpp).
   // True for writes of a value, limit or threshold that are ignored.
@@ -323,13 +321,7 @@ class TMeter : public TGraphicControl {
   // everything below the needles (background, zones, scale, caption); it is
   // kept between paints while nothing it shows changes and no label handler
   // is assigned, so that a moving needle costs little.
-  struct TDialLayerKey {
-    int Width = 0;
-    int Height = 0;
-    // Resolved, since the system colours may change.
-    std::array<TColor, 7> Colors{};
-    friend bool operator==(const TDialLayerKey&, const TDialLayerKey&) = default;
-  };
+  struct TDialLayerKey;
   TDialLayerKey DialLayerKey() const;
   void PaintDialLayer(TCanvas& c, const TDialGeometry& dial);
   void PaintBackground(TCanvas& c);
@@ -346,63 +338,18 @@ class TMeter : public TGraphicControl {
   void PaintFrame(TCanvas& c);
 
   // Stored-form access to byte enumerations and the caption font.
-  int ColorSchemeOrdinal() const { return FColorScheme; }
+  int ColorSchemeOrdinal() const;
   void SetColorSchemeOrdinal(int value);
-  int BkgndFillModeOrdinal() const { return FBkgndFillMode; }
+  int BkgndFillModeOrdinal() const;
   void SetBkgndFillModeOrdinal(int value);
-  int FrameStyleOrdinal() const { return FFrameStyle; }
+  int FrameStyleOrdinal() const;
   void SetFrameStyleOrdinal(int value);
-  QFont FontCaptionQ() const { return FFontCaption.ToQFont(); }
+  QFont FontCaptionQ() const;
   void SetFontCaptionQ(const QFont& font);
 
-  double FValue = 0.0;
-  double FValueSec = 0.0;
-  double FMinValue = 0.0;
-  double FMaxValue = 1.0;
-  double FThresholdLow = 0.0;
-  double FThresholdHigh = 1.0;
-  bool FLogarithmic = false;
-  TMeterLayout FMeterLayout = mlCirc90;
-  int FMeterDecPlaces = 1;
-  int FMeterNrTicks = 3;
-  bool FMeterShortTicks = true;
-  bool FMeterScaleLine = true;
-  bool FScaleVisible = true;
-  bool FScaleBkVisible = false;
-  double FScaleBkWidth = 0.0;
-  TColor FColorSclBkLow = 0x00FF00;
-  TColor FColorSclBkNorm = 0x0080FF;
-  TColor FColorSclBkHigh = 0x0000FF;
-  TColor FColorScale = 0x800000;
-  TColor FColorBakG = 0xFFFFFF;
-  TColor FColorCover = clBtnFace;
-  TColorScheme FColorScheme = csFixed;
-  bool FLimWatchHighOn = true;
-  bool FLimWatchLowOn = true;
-  TColor FLimWatchActColor = 0x0000FF;
-  TColor FLimWatchPsvColor = 0x808080;
-  TMeterRims FRims;
-  bool FAnchorCovered = true;
-  int FAnchorSize = 24;
-  QString FAnchorImage;
-  QString FBackGroundImg;
-  TBkgFill FBkgndFillMode = bfNatural;
-  QString FCaption;
-  TFont FFontCaption;
-  TFrameStyle FFrameStyle = fsRaised;
-  TNeedleLayout FNeedle;
-  TNeedleLayout FNeedleSec;
-  bool FOFL = false;
-  bool FUFL = false;
-  // The needle visibility the alarm flags were last decided with.
-  bool FAlarmNeedleVisible = true;
-  bool FAlarmNeedleSecVisible = false;
-  TBitmap FBackground{10, 10};
-  TBitmap FAnchorFace{10, 10};
-  TBitmap FAnchorMask{10, 10};
-  TBitmap FDialLayer;
-  bool FDialLayerValid = false;
-  TDialLayerKey FDialLayerKey;
+  // The state, in MeterPrivate.h.
+  struct Private;
+  std::unique_ptr<Private> d;
 };
 
 }  // namespace vyr
