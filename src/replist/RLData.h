@@ -22,6 +22,7 @@
 #include "foundation/Errors.h"
 #include "foundation/StringArray.h"
 #include "host/Component.h"
+#include "host/PropertyCopy.h"
 
 namespace vyr {
 
@@ -125,6 +126,9 @@ class TRLData : public TComponent {
   // Forgets the last sort column without changing the order shown.
   void ForgetSortColumns() { FSortColumn = FSortColumnSec = -1; }
 
+  // The published properties Assign copies; the counts come with the
+  // copied cells instead.
+  static TPropertyList CopiedProperties();
   // Copies another store. The source is read completely before anything of
   // this store is replaced, so a store may be assigned from itself.
   void Assign(const TComponentBase* Source) override;

@@ -89,6 +89,11 @@ void TRLData::UnSort() {
   FStrings->UnSort();
 }
 
+TPropertyList TRLData::CopiedProperties() {
+  static constexpr const char* names[] = {"CommonHeader"};
+  return names;
+}
+
 void TRLData::Assign(const TComponentBase* Source) {
   const auto* src = dynamic_cast<const TRLData*>(Source);
   if (!src) {
@@ -120,20 +125,21 @@ void TRLData::Assign(const TComponentBase* Source) {
   copy->OnAttribChange = FStrings->OnAttribChange;
   copy->OnBeforeSortExchange = FStrings->OnBeforeSortExchange;
   copy->OnPercentDone = FStrings->OnPercentDone;
+  // The table goes in with its counts and column records.
   FNrOfCols = cols;
   FNrOfRows = rows;
+  FColumns = std::move(columns);
+  FStrings = std::move(copy);
+  FRadioMarks.clear();  // they describe the old table
+  SetFeedback(qint64{std::max(rows, 1)} * (cols + 1));
+  CopyProperties(*this, *src, CopiedProperties());
   FSortColumn = src->FSortColumn;
   FSortColumnSec = src->FSortColumnSec;
   FSortOrder = src->FSortOrder;
   FSortToggle = src->FSortToggle;
   Comment = src->Comment;
-  FCommonHeader = src->FCommonHeader;
-  OnBeforeSortExchange = src->OnBeforeSortExchange;
   DataID = src->DataID;
-  SetFeedback(qint64{std::max(rows, 1)} * (cols + 1));
-  FColumns = std::move(columns);
-  FStrings = std::move(copy);
-  FRadioMarks.clear();  // they describe the old table
+  OnBeforeSortExchange = src->OnBeforeSortExchange;
   if (FStrings->OnChange) FStrings->OnChange(FStrings.get());
 }
 

@@ -1,5 +1,5 @@
-// TReportListView: changes of the row and column structure, sorting, the
-// column order and copying from another view.
+// TReportListView: changes of the row and column structure, sorting and the
+// column order.
 #include <algorithm>
 #include <new>
 
@@ -155,85 +155,6 @@ bool TReportListView::SetColumnOrder(const std::vector<int>& ColList) {
   }
   for (int i = 0; i < int(ColList.size()); ++i) d->ColOrder[i] = ColList[i] - 1;
   return true;
-}
-
-void TReportListView::Assign(const TComponentBase* Source) {
-  const auto* src = dynamic_cast<const TReportListView*>(Source);
-  if (!src) {
-    TCustomDrawGrid::Assign(Source);
-    return;
-  }
-  if (src == this) return;
-  d->AutoAdvance = src->d->AutoAdvance;
-  d->LastMousePosX = src->d->LastMousePosX;
-  d->LastMousePosY = src->d->LastMousePosY;
-  OnChange = src->OnChange;
-  OnChangeSetup = src->OnChangeSetup;
-  OnSelectedChange = src->OnSelectedChange;
-  d->SelectAnchor = src->d->SelectAnchor;
-  d->RowSelectMode = src->d->RowSelectMode;
-  d->SortEnabled = src->d->SortEnabled;
-  OnCheckedChange = src->OnCheckedChange;
-  OnBeforeCheckedChange = src->OnBeforeCheckedChange;
-  OnGetEditText = src->OnGetEditText;
-  OnSetEditText = src->OnSetEditText;
-  d->Colors.SelRow = src->d->Colors.SelRow;
-  d->Colors.SelRowText = src->d->Colors.SelRowText;
-  d->Colors.SelCol = src->d->Colors.SelCol;
-  d->Colors.SelColText = src->d->Colors.SelColText;
-  d->Colors.SelBoth = src->d->Colors.SelBoth;
-  d->Colors.SelBothText = src->d->Colors.SelBothText;
-  d->Colors.High = src->d->Colors.High;
-  d->Colors.HighText = src->d->Colors.HighText;
-  d->Colors.HighLightBold = src->d->Colors.HighLightBold;
-  d->HiLgtRow = src->d->HiLgtRow;
-  d->HiLgtColumn = src->d->HiLgtColumn;
-  d->Colors.Text = src->d->Colors.Text;
-  d->Colors.BkgdNormal = src->d->Colors.BkgdNormal;
-  d->Colors.BkgdShaded = src->d->Colors.BkgdShaded;
-  d->Colors.RowColPattern = src->d->Colors.RowColPattern;
-  d->HeaderAlignment = src->d->HeaderAlignment;
-  d->ComHdVis = src->d->ComHdVis;
-  d->Colors.CommonHd = src->d->Colors.CommonHd;
-  d->Colors.CommonHdText = src->d->Colors.CommonHdText;
-  d->ColHdVis = src->d->ColHdVis;
-  d->Colors.ColumnHd = src->d->Colors.ColumnHd;
-  d->Colors.ColumnHdText = src->d->Colors.ColumnHdText;
-  d->ShowEmptyCBx = src->d->ShowEmptyCBx;
-  OnPercentDone = src->OnPercentDone;
-  OnBeforeRenderCell = src->OnBeforeRenderCell;
-  OnBeforeSortExchange = src->OnBeforeSortExchange;
-  OnBeforeHTMLExport = src->OnBeforeHTMLExport;
-  OnBeforeFilter = src->OnBeforeFilter;
-  OnMouseWheelDown = src->OnMouseWheelDown;
-  OnMouseWheelUp = src->OnMouseWheelUp;
-  d->InterRowIndi = src->d->InterRowIndi;
-  d->InterRowColor = src->d->InterRowColor;
-  d->InterRowWidth = src->d->InterRowWidth;
-  d->FixedColOne = src->d->FixedColOne;
-  {
-    TRepListSuppress hold(*this);
-    d->Data->Assign(src->d->Data.get());
-    try {
-      d->Columns = src->d->Columns;
-      d->ColOrder = src->d->ColOrder;
-    } catch (const std::bad_alloc&) {
-      throw EVyrRepListError(ComponentMessage(Name(), QStringLiteral("not enough memory on heap")));
-    }
-    SetColCount(std::max(NrOfColumns(), 1));
-    UpdateGridRows();
-    SetFixedCols(d->FixedColOne ? 1 : 0);
-    TCustomGrid::SetFixedColor(d->Colors.ColumnHd);
-  }
-  d->SuppressPaint = src->d->SuppressPaint;
-  Repaint();
-}
-
-void TReportListView::AssignTo(TComponentBase* Dest) const {
-  if (auto* dest = dynamic_cast<TReportListView*>(Dest))
-    dest->Assign(this);
-  else
-    TCustomDrawGrid::AssignTo(Dest);
 }
 
 }  // namespace vyr

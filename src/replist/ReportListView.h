@@ -23,6 +23,7 @@
 #include "foundation/CoreEvents.h"
 #include "foundation/CoreTypes.h"
 #include "host/Grid.h"
+#include "host/PropertyCopy.h"
 #include "replist/RLData.h"
 
 namespace vyr {
@@ -348,6 +349,11 @@ class TReportListView : public TCustomDrawGrid {
   void ChangedSelection() { Raise(OnSelectedChange, this); }
   void CursorKeyAction(quint16 Key) { Raise(OnCursorKeyAction, this, Key); }
 
+  // The published properties Assign copies, in the order it writes them.
+  // Beside them it copies the event handlers, the selection anchor, the
+  // last mouse position, the row marker's place, the store (cells, counts,
+  // common header) and the per-column settings and order.
+  static TPropertyList CopiedProperties();
   void Assign(const TComponentBase* Source) override;
   void AssignTo(TComponentBase* Dest) const override;
   void Loaded() override;
@@ -379,6 +385,7 @@ class TReportListView : public TCustomDrawGrid {
   template <typename T>
   void SetLook(T& field, T value);
   void Repaint();
+  void CopyHandlers(const TReportListView& source);
   void ConnectStore();
   void StringsHasChanged();
   void UpdateGridRows();

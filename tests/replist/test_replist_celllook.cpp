@@ -60,7 +60,8 @@ TEST(RepListCellLook, RowsAreShadedInBandsOfThePatternStartingWithTheFirst) {
 
 TEST(RepListCellLook, SelectionColoursTheCellByRowColumnOrBoth) {
   const TRLPalette p = Distinct();
-  EXPECT_EQ(Colours(RLCellLook({.DataRow = 1, .RowSelected = true}, p)), std::tuple(p.SelRow, p.SelRow, p.SelRowText, 0u));
+  EXPECT_EQ(Colours(RLCellLook({.DataRow = 1, .RowSelected = true}, p)),
+            std::tuple(p.SelRow, p.SelRow, p.SelRowText, 0u));
   EXPECT_EQ(Colours(RLCellLook({.DataRow = 2, .ColumnSelected = true}, p)),
             std::tuple(p.SelCol, p.SelCol, p.SelColText, 0u));
   EXPECT_EQ(Colours(RLCellLook({.DataRow = 2, .RowSelected = true, .ColumnSelected = true}, p)),

@@ -2,9 +2,13 @@
 // header click, keys, scrolling positions and structure operations.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <tuple>
+
 #include "RepListTestKit.h"
 #include "host/KeyCodes.h"
 #include "replist/Vyr_replist.h"
+#include "support/AssignWalk.h"
 
 using namespace vyr;
 using namespace repltest;
@@ -348,6 +352,58 @@ TEST(RepListAssign, CopiesLookDataAndOrderAndToleratesItself) {
   b.OnChange = [&](TObject*) { ++changes; };
   b.SetElem(1, 1, "new");
   EXPECT_EQ(changes, 1);  // the copy's store still reports to the view
+}
+
+// The store's counts and common header arrive with the store; the others
+// stay the copy's own.
+TEST(RepListAssign, CopiesEveryListedProperty) {
+  const char* const notListed[] = {"NrOfColumns",         "NrOfRows",          "CommonHeader",
+                                   "UseCtrlForMultiSel",  "ColorDisabledBkgd", "ColorDisabledText",
+                                   "ColorEmptyMsg",       "EmptyMessage",      "CommonHeaderHeight",
+                                   "ColumnHeadersHeight", "DefaultColWidth",   "DefaultRowHeight"};
+  vyrtest::ExpectAssignCopiesList([] { return std::make_unique<TReportListView>(); },
+                                  TReportListView::CopiedProperties(), notListed);
+}
+
+TEST(RepListAssign, TheStoreBringsCountsAndHeaderAndTheCopyKeepsItsOwnSizes) {
+  TReportListView a;
+  a.SetNrOfColumns(3);
+  a.SetNrOfRows(6);
+  a.SetCommonHeader("Plant");
+  a.SetEmptyMessage("none");
+  a.SetColumnHeadersHeight(30);
+  a.SetColorDisabledText(0x123456);
+  TReportListView b;
+  b.Assign(&a);
+  EXPECT_EQ(std::tuple(b.NrOfColumns(), b.NrOfRows(), b.CommonHeader()), std::tuple(3, 6, QString("Plant")));
+  EXPECT_EQ(b.ColCount(), 3);
+  EXPECT_EQ(b.EmptyMessage(), "");
+  EXPECT_EQ(b.ColumnHeadersHeight(), 20);
+  EXPECT_EQ(b.ColorDisabledText(), 0xC0C0C0u);
+}
+
+// The copy takes the source's handlers and reports the new content once,
+// through them; none of its property writes is reported on its own.
+TEST(RepListAssign, TheCopyReportsOnceToTheSourcesHandlers) {
+  TReportListView a;
+  Prepare(a, 3);
+  a.SetColorHigh(0x102030);
+  a.SetCommonHeaderVisible(true);
+  a.SetRowSelectMode(0);
+  a.SetFixedFirstColumn(true);
+  int changes = 0, setups = 0, selections = 0, copyOwn = 0;
+  a.OnChange = [&](TObject*) { ++changes; };
+  a.OnChangeSetup = [&](TObject*) { ++setups; };
+  a.OnSelectedChange = [&](TObject*) { ++selections; };
+  TReportListView b;
+  b.OnChange = b.OnChangeSetup = b.OnSelectedChange = [&](TObject*) { ++copyOwn; };
+  b.Assign(&a);
+  EXPECT_EQ(std::tuple(changes, setups, selections, copyOwn), std::tuple(1, 0, 0, 0));
+  EXPECT_EQ(b.CountHeadRows(), 2);
+  EXPECT_EQ(b.FixedCols(), 1);
+  EXPECT_EQ(b.TopRow(), 1);
+  b.SetElem(1, 1, "x");
+  EXPECT_EQ(changes, 2);
 }
 
 TEST(RepListStructure, NewColumnsTakeTheWidthOfTheFormerLastOne) {

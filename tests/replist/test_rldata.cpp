@@ -2,8 +2,11 @@
 // column metadata, default values, structure changes, sorting and copying.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "replist/RLColumnFormat.h"
 #include "replist/Vyr_replist.h"
+#include "support/AssignWalk.h"
 
 using namespace vyr;
 
@@ -387,6 +390,13 @@ TEST(RLDataAssign, CopyShowsTheSourceOrderWithAttributesOnTheirRows) {
   b.UnSort();
   EXPECT_EQ(b.GetElem(1, 1), "b");
   EXPECT_EQ(b.Strings().GetRowAttrib(2), kRowSelectedBit);
+}
+
+// The counts are copied with the cells rather than through the list.
+TEST(RLDataAssign, CopiesEveryListedProperty) {
+  const char* const withTheCells[] = {"NrOfColumns", "NrOfRows"};
+  vyrtest::ExpectAssignCopiesList([] { return std::make_unique<TRLData>(); }, TRLData::CopiedProperties(),
+                                  withTheCells);
 }
 
 TEST(RLDataAssign, AssignFromItselfKeepsEverything) {
