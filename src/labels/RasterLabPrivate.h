@@ -5,10 +5,18 @@
 #include <vector>
 
 #include "foundation/Frames.h"
+#include "host/Bitmap.h"
 #include "host/TimerWindow.h"
 #include "labels/Vyr_RasterLab.h"
 
 namespace vyr {
+
+// What the face rows (the dark dots and their gaps) depend on.
+struct TFaceKey {
+  int Width = 0, DotSize = 0, Pitch = 0;
+  TColor Dot = 0, Background = 0;
+  friend bool operator==(const TFaceKey&, const TFaceKey&) = default;
+};
 
 struct TRasterLab::Private {
   TRDCharMatrix FCMat;
@@ -38,6 +46,11 @@ struct TRasterLab::Private {
   int FDotSpacing = 1;
   int FXPos = 1;
   int FYPos = 1;
+  // A row across dark dots and a row in a gap, kept while FFaceKey holds.
+  TBitmap FFace;
+  TFaceKey FFaceKey;
+  // The row across dots of the last paint, with block mode's separators.
+  std::vector<std::uint32_t> FDotRow;
   // The width the text was last centred for.
   int FCenteredWidth = 0;
 };
