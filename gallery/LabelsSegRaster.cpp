@@ -93,7 +93,7 @@ class BannerBoard : public QWidget {
     banners = {
         MakeBanner("BannerLeft", QStringLiteral("<<< Scrolling left: 12.5 V, 3.2 A, 40 W"), rdsmLeft, 0x00FF00, 0x303030),
         MakeBanner("BannerRight", QStringLiteral("Scrolling right >>>"), rdsmRight, 0x00C0FF, 0x303030),
-        MakeBanner("BannerDown", QString::fromUtf8("Down \u2193 Temp 21.5\u00B0C"), rdsmDown, 0x4040FF, 0x202040),
+        MakeBanner("BannerDown", QString::fromUtf8("Down: Temp 21.5\u00B0C"), rdsmDown, 0x4040FF, 0x202040),
         MakeBanner("BannerUp", QString::fromUtf8("Up: \u00C4\u00D6\u00DC \u00E4\u00F6\u00FC \u00DF \u00A9 \u00B1 \u00B5"),
                    rdsmUp, 0xFFFFFF, 0x383838),
     };
@@ -102,6 +102,7 @@ class BannerBoard : public QWidget {
       layout->addWidget(banners[i]);
       shots.push_back({QString::fromLatin1(shotNames[i]), banners[i]});
     }
+    shots.push_back({QStringLiteral("TRasterLab-banners"), this});
     auto* still = new TRasterLab;
     still->SetName(QStringLiteral("RasterDefault"));
     layout->addWidget(still);

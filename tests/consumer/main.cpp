@@ -5,7 +5,9 @@
 #include <cstdio>
 
 #include "labels/Vyr_NumLab.h"
+#include "labels/Vyr_RasterLab.h"
 #include "labels/Vyr_RotLab.h"
+#include "labels/Vyr_sevenseg.h"
 #include "meter/Vyr_Meter.h"
 #include "numio/Vyr_NumIO.h"
 #include "replist/Vyr_replist.h"
@@ -35,10 +37,20 @@ int main(int argc, char** argv) {
   title.SetCaption(QStringLiteral("kPa"));
   title.SetTextAngle(90);
 
+  vyr::TSevenSeg readout;
+  readout.SetCaption(QStringLiteral("12.5"));
+
+  vyr::TRasterLab banner;
+  banner.SetText(QStringLiteral("Hello"));
+  banner.SetScrollIncrement(4);
+  banner.SetScrollMode(vyr::rdsmRight);
+  banner.DoTimer();
+
   QImage picture(meter.size(), QImage::Format_ARGB32);
   meter.render(&picture);
   const bool ok = field.Value() == 255 && meter.Value() == 42 && list.Elem(1, 1) == QStringLiteral("two") &&
-                  reading.ShownText() == QStringLiteral("FF") && title.TextAngle() == 90;
+                  reading.ShownText() == QStringLiteral("FF") && title.TextAngle() == 90 &&
+                  readout.ShownText() == QStringLiteral("12.5") && banner.ScrollPosX() == 4;
   std::printf("consumer: %s\n", ok ? "ok" : "unexpected values");
   return ok ? 0 : 1;
 }
