@@ -18,6 +18,8 @@ const TBitmap& TSevenSeg::CreateDigit(QChar ch, bool withDot) {
 
 void TSevenSeg::CreateImageCache() {
   ++d->FCacheBuilds;
+  d->FSeenWidth = Width();
+  d->FSeenHeight = Height();
   const int cell = CellWidth();
   const int height = Height() - 2 * d->FMargin;
   // A cell that does not fit is neither cached nor drawn.
@@ -45,10 +47,7 @@ void TSevenSeg::CreateImageCache() {
 }
 
 void TSevenSeg::ProcessResize() {
-  if (Width() == d->FSeenWidth && Height() == d->FSeenHeight) return;
-  d->FSeenWidth = Width();
-  d->FSeenHeight = Height();
-  CreateImageCache();
+  if (Width() != d->FSeenWidth || Height() != d->FSeenHeight) CreateImageCache();
 }
 
 void TSevenSeg::Resize() {

@@ -21,7 +21,7 @@ struct TSevenSeg::Private {
   TColorScheme FColorScheme = csFixed;
   TLineColors FLines = LineColorsOf(csFixed);
 
-  // The size the cache was last built for.
+  // The size the cache was last built for (a resize to another rebuilds it).
   int FSeenWidth = -1;
   int FSeenHeight = -1;
   // The colour the segment pictures carry now (black as loaded).
