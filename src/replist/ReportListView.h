@@ -289,6 +289,8 @@ class TReportListView : public TCustomDrawGrid {
   bool FixedFirstColumn() const;
   void SetFixedFirstColumn(bool v);
   void SetEnabled(bool value) override;
+
+  // --- Batches (RepListView.cpp)
   // Collects the changes of a batch (cell writes, row insertions) into one
   // OnChange and one paint at the final EndUpdate; calls nest.
   void BeginUpdate();
@@ -349,6 +351,7 @@ class TReportListView : public TCustomDrawGrid {
   void ChangedSelection() { Raise(OnSelectedChange, this); }
   void CursorKeyAction(quint16 Key) { Raise(OnCursorKeyAction, this, Key); }
 
+  // --- Copying (RepListCopy.cpp)
   // The published properties Assign copies, in the order it writes them.
   // Beside them it copies the event handlers, the selection anchor, the
   // last mouse position, the row marker's place, the store (cells, counts,
@@ -356,9 +359,10 @@ class TReportListView : public TCustomDrawGrid {
   static TPropertyList CopiedProperties();
   void Assign(const TComponentBase* Source) override;
   void AssignTo(TComponentBase* Dest) const override;
+
   void Loaded() override;
-  // A table to assistive technology (replist/RepListAccessible.h), its
-  // value the current row's cells.
+  // A table to assistive technology, one cell for each shown cell, the
+  // column names as descriptions; its value the current row's cells.
   QAccessible::Role AccessibleRole() const override { return QAccessible::Table; }
   QString AccessibleValue() const override;
   QAccessibleInterface* CreateAccessible() override;
