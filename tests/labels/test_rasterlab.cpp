@@ -351,3 +351,28 @@ TEST(RasterLabCitizen, RegisteredSizedAndReadAsStaticText) {
   EXPECT_EQ(a->text(QAccessible::Name), "Hello");
   EXPECT_TRUE(vyrtest::ScreenOnlyPixels(*l).IsEmpty());
 }
+
+// The frame lines of each style at the corners they own (the later line
+// wins where two meet).
+TEST(RasterLabPaint, FrameStylesDrawTheirLines) {
+  constexpr TColor G = 0x808080, W = 0xFFFFFF, B = 0x000000;
+  struct Expected {
+    TFrameStyle style;
+    TColor outer, inner, bottomRight, innerBottomRight;
+  };
+  for (auto [style, outer, inner, bottomRight, innerBottomRight] :
+       {Expected{fsSingle, G, kDarkDot, G, kDarkDot}, Expected{fsLowered, G, B, W, G},
+        Expected{fsRaised, G, W, B, G}, Expected{fsBump, W, G, G, W}, Expected{fsEtched, G, W, W, G}}) {
+    SCOPED_TRACE(int(style));
+    TRasterLab l;
+    l.SetText("");
+    l.SetDotSize(1);
+    l.SetDotSpacing(0);
+    l.SetFrameStyle(style);
+    const int w = l.Width(), h = l.Height();
+    EXPECT_EQ(l.Canvas().Pixels(0, 0), outer);
+    EXPECT_EQ(l.Canvas().Pixels(1, 1), inner);
+    EXPECT_EQ(l.Canvas().Pixels(w - 1, h - 1), bottomRight);
+    EXPECT_EQ(l.Canvas().Pixels(w - 2, h - 2), innerBottomRight);
+  }
+}
