@@ -26,10 +26,19 @@ void TQtClock::DoStart(TTimerWindow* window, unsigned id, unsigned ms) {
   timer->start(int(std::min(ms, 0x7FFFFFFFu)));
 }
 
-void TQtClock::Stop(TTimerWindow* window, unsigned id) { FTimers.erase({window, id}); }
+// A timer may be stopped from its own tick, so it is stopped at once and
+// freed once that tick is over.
+void TQtClock::Stop(TTimerWindow* window, unsigned id) {
+  auto it = FTimers.find({window, id});
+  if (it == FTimers.end()) return;
+  it->second->stop();
+  it->second.release()->deleteLater();
+  FTimers.erase(it);
+}
 
 void TQtClock::StopAll(TTimerWindow* window) {
-  std::erase_if(FTimers, [window](const auto& e) { return e.first.first == window; });
+  for (auto it = FTimers.lower_bound({window, 0u}); it != FTimers.end() && it->first.first == window;)
+    Stop(window, (it++)->first.second);
 }
 
 bool TQtClock::IsRunning(const TTimerWindow* window, unsigned id) const {

@@ -16,9 +16,11 @@ void TTimerWindow::KillTimer(unsigned id) { Application().Clock().Stop(this, id)
 
 bool TTimerWindow::TimerRunning(unsigned id) const { return Application().Clock().IsRunning(this, id); }
 
+// The handler runs from a copy: it may destroy the window (and its owner),
+// and nothing here touches the window after it returns.
 void TTimerWindow::Deliver(unsigned id) noexcept {
-  Guarded([&] {
-    if (FOnTimer) FOnTimer(id);
+  Guarded([handler = FOnTimer, id] {
+    if (handler) handler(id);
   });
 }
 
