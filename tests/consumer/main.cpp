@@ -10,6 +10,7 @@
 #include "labels/Vyr_sevenseg.h"
 #include "meter/Vyr_Meter.h"
 #include "numio/Vyr_NumIO.h"
+#include "progbar/Vyr_ProgBar.h"
 #include "replist/Vyr_replist.h"
 
 int main(int argc, char** argv) {
@@ -45,6 +46,15 @@ int main(int argc, char** argv) {
   banner.SetScrollIncrement(4);
   banner.SetScrollMode(vyr::rdsmRight);
   banner.DoTimer();
+
+  vyr::TProgBar bar;
+  bar.SetRange(0, 50);
+  bar.SetShowColorGradient(true);
+  bar.SetValue(25);
+  if (bar.ValueText() != QStringLiteral("25") || bar.GetBarColorElem(0) != vyr::clBlue) {
+    std::printf("consumer: unexpected progress bar\n");
+    return 1;
+  }
 
   QImage picture(meter.size(), QImage::Format_ARGB32);
   meter.render(&picture);
