@@ -1,17 +1,21 @@
-// FormatFloatField against std::to_chars and ScanFloat against
-// std::from_chars, on the same values and literals.
-#include <benchmark/benchmark.h>
-
+// FormatFloatField against std::to_chars padded into a QString of the same
+// field, and ScanFloat against narrowing the QString plus std::from_chars, on
+// the same values and literals. Both sides must give the same texts and
+// values.
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <string>
 #include <vector>
 
-#include "BenchRatio.h"
+#include "Alternate.h"
 #include "foundation/NumRoutines.h"
 
 namespace {
+
+constexpr int kWidth = 12, kRepeats = 20000;
 
 // Values of every size, both signs, short and long expansions.
 const std::vector<double>& Values() {
@@ -21,6 +25,38 @@ const std::vector<double>& Values() {
       0.1,      123.45, -9876.54, 5e-5,             271828.18, -31.4,     1.5e99, 7.0e-99,
   };
   return values;
+}
+
+// The values the exponent form with two exponent digits can show.
+std::vector<double> TwoDigitExponentValues() {
+  std::vector<double> values;
+  for (double v : Values())
+    if (v == 0 || std::abs(std::log10(std::abs(v))) < 99) values.push_back(v);
+  return values;
+}
+
+// The characters right-aligned in a field of kWidth blanks.
+QString Padded(const char* begin, const char* end) {
+  const qsizetype length = end - begin;
+  QString text(std::max<qsizetype>(kWidth, length), QLatin1Char(' '));
+  QChar* out = text.data() + (text.size() - length);
+  for (const char* c = begin; c != end; ++c) *out++ = QLatin1Char(*c);
+  return text;
+}
+
+QString PeerFixed(double v) {
+  std::array<char, 512> buffer{};
+  const auto r = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed, 4);
+  return Padded(buffer.data(), r.ptr);
+}
+
+// kWidth - 6 significant digits, a capital E and two exponent digits.
+QString PeerExponent(double v) {
+  std::array<char, 64> buffer{};
+  const auto r = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::scientific,
+                               kWidth - 7);
+  std::replace(buffer.data(), r.ptr, 'e', 'E');
+  return Padded(buffer.data(), r.ptr);
 }
 
 std::vector<std::string> Literals() {
@@ -33,54 +69,69 @@ std::vector<std::string> Literals() {
   return literals;
 }
 
-// FormatFloatField with Decimals 4 (fixed) or -2 (exponent form) in a field of 12.
-void BM_Format(benchmark::State& state, int decimals) {
-  for (auto _ : state)
-    for (double v : Values()) benchmark::DoNotOptimize(vyr::FormatFloatField(12, decimals, v));
-}
-BENCHMARK_CAPTURE(BM_Format, fixed, 4);
-BENCHMARK_CAPTURE(BM_Format, exponent, -2);
+using Texts = std::vector<QString>;
 
-// The same digits from std::to_chars: 4 decimals, or 5 after the point in
-// exponent form.
-void BM_ToChars(benchmark::State& state, std::chars_format format, int precision) {
-  std::array<char, 512> buffer{};
-  for (auto _ : state)
-    for (double v : Values()) {
-      auto r = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, format, precision);
-      benchmark::DoNotOptimize(r.ptr);
+bool CompareFormat(const char* subject, int decimals, const std::vector<double>& values, QString (*peer)(double)) {
+  const std::function<Texts()> ours = [&] {
+    Texts last;
+    for (int i = 0; i < kRepeats; ++i) {
+      last.clear();
+      for (double v : values) last.push_back(vyr::FormatFloatField(kWidth, decimals, v));
     }
+    return last;
+  };
+  const std::function<Texts()> theirs = [&] {
+    Texts last;
+    for (int i = 0; i < kRepeats; ++i) {
+      last.clear();
+      for (double v : values) last.push_back(peer(v));
+    }
+    return last;
+  };
+  return vyrbench::Alternate<Texts>({subject, 1.5, 9}, ours, theirs);
 }
-BENCHMARK_CAPTURE(BM_ToChars, fixed, std::chars_format::fixed, 4);
-BENCHMARK_CAPTURE(BM_ToChars, exponent, std::chars_format::scientific, 5);
 
-void BM_ScanFloat(benchmark::State& state) {
+bool CompareScan() {
   std::vector<QString> texts;
   for (const std::string& literal : Literals()) texts.push_back(QString::fromStdString(literal));
-  for (auto _ : state)
-    for (const QString& text : texts) {
-      qsizetype pos = 1;
-      benchmark::DoNotOptimize(vyr::ScanFloat(text, true, vyr::dsPoint, pos));
+  using Numbers = std::vector<double>;
+  const std::function<Numbers()> ours = [&] {
+    Numbers last;
+    for (int i = 0; i < kRepeats; ++i) {
+      last.clear();
+      for (const QString& text : texts) {
+        qsizetype pos = 1;
+        last.push_back(vyr::ScanFloat(text, true, vyr::dsPoint, pos));
+      }
     }
-}
-BENCHMARK(BM_ScanFloat);
-
-void BM_FromChars(benchmark::State& state) {
-  const std::vector<std::string> literals = Literals();
-  for (auto _ : state)
-    for (const std::string& literal : literals) {
-      double value = 0.0;
-      std::from_chars(literal.data(), literal.data() + literal.size(), value);
-      benchmark::DoNotOptimize(value);
+    return last;
+  };
+  const std::function<Numbers()> peer = [&] {
+    Numbers last;
+    std::array<char, 64> narrow{};
+    for (int i = 0; i < kRepeats; ++i) {
+      last.clear();
+      for (const QString& text : texts) {
+        // Narrowing by hand: the literals are plain ASCII.
+        const qsizetype n = std::min<qsizetype>(text.size(), qsizetype(narrow.size()));
+        for (qsizetype k = 0; k < n; ++k) narrow[std::size_t(k)] = char(text[k].unicode());
+        double value = 0.0;
+        std::from_chars(narrow.data(), narrow.data() + n, value);
+        last.push_back(value);
+      }
     }
+    return last;
+  };
+  return vyrbench::Alternate<Numbers>({"ScanFloat vs narrowing + std::from_chars", 1.5, 9}, ours, peer);
 }
-BENCHMARK(BM_FromChars);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  return vyrbench::RunWithRatios(argc, argv,
-                                 {{"format fixed", "BM_Format/fixed", "BM_ToChars/fixed", 3},
-                                  {"format exponent", "BM_Format/exponent", "BM_ToChars/exponent", 3},
-                                  {"scan float", "BM_ScanFloat", "BM_FromChars", 2}});
+int main() {
+  bool agreed = CompareFormat("FormatFloatField fixed vs std::to_chars padded into a QString", 4, Values(), PeerFixed);
+  agreed = CompareFormat("FormatFloatField exponent vs std::to_chars padded into a QString", -2,
+                         TwoDigitExponentValues(), PeerExponent) &&
+           agreed;
+  agreed = CompareScan() && agreed;
+  return agreed ? 0 : 1;
 }

@@ -1,46 +1,55 @@
-// Painting a numeric field with gauge and spin buttons against rendering a
-// QDoubleSpinBox of the same size into an image, in the same run.
-#include <benchmark/benchmark.h>
-
+// A numeric field with gauge and spin buttons taking a new value and shown
+// through QWidget::render, against a QDoubleSpinBox of the same size taking
+// the same value and rendered the same way into an image of the same size.
+#include <QApplication>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <cmath>
 
-#include "BenchRatio.h"
+#include "Alternate.h"
 #include "numio/Vyr_NumIO.h"
 
 namespace {
 
-constexpr int kWidth = 160;
-constexpr int kHeight = 28;
+constexpr int kWidth = 160, kHeight = 28, kRepeats = 2000;
 
-void BM_TNumIO2Paint(benchmark::State& state) {
-  vyr::TNumIO2 field;
-  field.SetGaugeVisible(true);
-  field.SetButVisible(true);
-  field.SetValue(123.45);
-  for (auto _ : state) {
-    field.Paint();
-    benchmark::DoNotOptimize(field.Canvas().Image()->constBits());
-  }
-}
-BENCHMARK(BM_TNumIO2Paint);
+// Two-decimal values in the range of both sides, a new one every time.
+double ValueOf(int i) { return 100.0 + (i % 800) * 1.25; }
 
-void BM_QDoubleSpinBoxRender(benchmark::State& state) {
-  QDoubleSpinBox box;
-  box.resize(kWidth, kHeight);
-  box.setRange(0, 1000);
-  box.setValue(123.45);
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
-  for (auto _ : state) {
-    box.render(&image);
-    benchmark::DoNotOptimize(image.constBits());
-  }
-}
-BENCHMARK(BM_QDoubleSpinBoxRender);
+// Hundredths, so that both sides' values compare exactly.
+long long Hundredths(double value) { return std::llround(value * 100); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  return vyrbench::RunWithRatios(
-      argc, argv, {{"TNumIO2 paint vs QDoubleSpinBox render", "BM_TNumIO2Paint", "BM_QDoubleSpinBoxRender", 1.0}});
+  QApplication app(argc, argv);
+  vyr::TNumIO2 field;
+  field.resize(kWidth, kHeight);
+  field.SetRangeLow(0);
+  field.SetRangeHigh(1000);
+  field.SetGaugeVisible(true);
+  field.SetButVisible(true);
+  QDoubleSpinBox box;
+  box.resize(kWidth, kHeight);
+  box.setRange(0, 1000);
+  QImage oursImage(kWidth, kHeight, QImage::Format_RGB32);
+  QImage peerImage(kWidth, kHeight, QImage::Format_RGB32);
+
+  const std::function<long long()> ours = [&] {
+    for (int i = 0; i < kRepeats; ++i) {
+      field.SetValue(ValueOf(i));
+      field.render(&oursImage);
+    }
+    return Hundredths(field.Value());
+  };
+  const std::function<long long()> peer = [&] {
+    for (int i = 0; i < kRepeats; ++i) {
+      box.setValue(ValueOf(i));
+      box.render(&peerImage);
+    }
+    return Hundredths(box.value());
+  };
+  const bool agreed =
+      vyrbench::Alternate<long long>({"TNumIO2 160x28 new value vs QDoubleSpinBox render", 1.0, 9}, ours, peer);
+  return agreed ? 0 : 1;
 }
