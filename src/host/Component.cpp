@@ -23,7 +23,7 @@ void TComponentBase::SetDesigning(bool on) {
     FComponentState &= ~unsigned(csDesigning);
 }
 
-void TComponentBase::Loaded() { FComponentState &= ~unsigned(csLoading | csReading); }
+void TComponentBase::Loaded() { EndLoading(); }
 
 void TComponentBase::Assign(const TComponentBase* Source) {
   if (Source == nullptr)

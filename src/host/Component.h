@@ -27,6 +27,8 @@ class TComponentBase {
   void SetDesigning(bool on);
   // Enters the loading state; Loaded leaves it.
   void BeginLoading() { FComponentState |= csLoading | csReading; }
+  // Leaves the loading state without the Loaded notification.
+  void EndLoading() { FComponentState &= ~unsigned(csLoading | csReading); }
   // Called once after a stored form has written every property.
   virtual void Loaded();
 
@@ -45,6 +47,24 @@ class TComponentBase {
  private:
   TComponentState FComponentState = 0;
   std::intptr_t FTag = 0;
+};
+
+// Holds a component in the loading state for a scope, so that property
+// writes skip the checks and paints a finished form applies (as when Assign
+// copies a list). On leaving, only the state is dropped, and only when the
+// component was not loading before: there is no Loaded.
+class TLoadingScope {
+ public:
+  explicit TLoadingScope(TComponentBase& c) : FComponent(c), FEntered(!c.IsLoading()) { c.BeginLoading(); }
+  ~TLoadingScope() {
+    if (FEntered) FComponent.EndLoading();
+  }
+  TLoadingScope(const TLoadingScope&) = delete;
+  TLoadingScope& operator=(const TLoadingScope&) = delete;
+
+ private:
+  TComponentBase& FComponent;
+  bool FEntered;
 };
 
 // A non-visual component: a QObject owned by its parent.

@@ -3,27 +3,6 @@
 #include "numio/NumIO2Private.h"
 
 namespace vyr {
-namespace {
-
-// Marks a component as loading for its lifetime, unless it already was. On
-// leaving, only the state is dropped: there is no Loaded with the limits a
-// finished form applies.
-class LoadingScope {
- public:
-  explicit LoadingScope(TComponentBase& c) : FComponent(c), FEntered(!c.IsLoading()) { c.BeginLoading(); }
-  ~LoadingScope() {
-    if (FEntered) FComponent.TComponentBase::Loaded();
-  }
-  LoadingScope(const LoadingScope&) = delete;
-  LoadingScope& operator=(const LoadingScope&) = delete;
-
- private:
-  TComponentBase& FComponent;
-  bool FEntered;
-};
-
-}  // namespace
-
 TPropertyList TNumIO2::CopiedProperties() {
   static constexpr const char* names[] = {
       "InputFormat", "DecPlaceSep", "FixPointDecPlaces", "SignificantDigits", "RangeLow", "RangeHigh",
@@ -46,7 +25,7 @@ void TNumIO2::Assign(const TComponentBase* Source) {
     return;
   }
   {
-    const LoadingScope loading(*this);
+    const TLoadingScope loading(*this);
     CopyProperties(*this, *source, CopiedProperties());
   }
   d->FLines = source->d->FLines;

@@ -29,7 +29,8 @@ class TRepListCellAccessible : public QAccessibleInterface, public QAccessibleTa
   QRect rect() const override {
     if (!isValid()) return {};
     const TRect r = FList->CellRect(FColumn, FRow + FList->CountHeadRows());
-    return QRect(FList->mapToGlobal(QPoint(r.Left, r.Top)), QSize(r.Width(), r.Height()));
+    const int inset = FList->BorderWidth();  // cells lie inside the border
+    return QRect(FList->mapToGlobal(QPoint(r.Left + inset, r.Top + inset)), QSize(r.Width(), r.Height()));
   }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override {

@@ -16,7 +16,7 @@ TPropertyList TReportListView::CopiedProperties() {
       "HighLightBold", "HighLightRow", "HighLightColumn", "ColorText", "ColorBkgdNormal", "ColorBkgdShaded",
       "RowColPattern", "CommonHeaderAlignment", "CommonHeaderVisible", "ColorCommonHd", "ColorCommonHdText",
       "ColumnHeadersVisible", "ColorColumnHd", "ColorColumnHdText", "ShowEmptyCheckBoxes", "InterRowIndicatorColor",
-      "InterRowIndicatorWidth", "FixedFirstColumn"};
+      "InterRowIndicatorWidth", "FixedFirstColumn", "Enabled"};
   return names;
 }
 

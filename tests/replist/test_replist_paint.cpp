@@ -351,6 +351,13 @@ TEST(RepListAccessible, ScreenReadersSeeATableAndTheCurrentRow) {
   EXPECT_EQ(a->child(11), cell);
   EXPECT_EQ(table->selectedRows(), QList<int>{2});
   EXPECT_EQ(table->cellAt(4, 0), nullptr);
+  // A cell's place on screen is where it is drawn, inside a border too.
+  const TRect drawn = list->CellRect(1, 2 + list->CountHeadRows());
+  EXPECT_EQ(cell->rect().topLeft(), list->mapToGlobal(QPoint(drawn.Left, drawn.Top)));
+  list->SetBorderStyle(bsSingle);
+  const TRect inside = list->CellRect(1, 2 + list->CountHeadRows());
+  EXPECT_EQ(cell->rect().topLeft(), list->mapToGlobal(QPoint(inside.Left + 2, inside.Top + 2)));
+  list->SetBorderStyle(bsNone);
   // The cells follow the displayed order and columns.
   list->SetColumnOrder({2, 1, 3, 4, 5});
   EXPECT_EQ(table->cellAt(2, 0)->text(QAccessible::Name), "x");
