@@ -12,6 +12,8 @@
 #include "numio/Vyr_NumIO.h"
 #include "progbar/Vyr_ProgBar.h"
 #include "replist/Vyr_replist.h"
+#include "smallctl/Vyr_gradfl.h"
+#include "smallctl/Vyr_marksel.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -53,6 +55,15 @@ int main(int argc, char** argv) {
   bar.SetValue(25);
   if (bar.ValueText() != QStringLiteral("25") || bar.GetBarColorElem(0) != vyr::clBlue) {
     std::printf("consumer: unexpected progress bar\n");
+    return 1;
+  }
+
+  vyr::TMarkSel marks;
+  marks.SetSelected(12);
+  vyr::TGradFill legend;
+  legend.SetNrColors(300);
+  if (marks.MarkAt(marks.MarkPosition(9).X, marks.MarkPosition(9).Y) != 9 || legend.NrColors() != 255) {
+    std::printf("consumer: unexpected mark selector or gradient\n");
     return 1;
   }
 
