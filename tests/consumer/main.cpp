@@ -12,6 +12,9 @@
 #include "numio/Vyr_NumIO.h"
 #include "progbar/Vyr_ProgBar.h"
 #include "replist/Vyr_replist.h"
+#include "smallctl/Vyr_Colbut.h"
+#include "smallctl/Vyr_Colsel.h"
+#include "smallctl/Vyr_repsbut.h"
 #include "smallctl/Vyr_gradfl.h"
 #include "smallctl/Vyr_marksel.h"
 
@@ -64,6 +67,18 @@ int main(int argc, char** argv) {
   legend.SetNrColors(300);
   if (marks.MarkAt(marks.MarkPosition(9).X, marks.MarkPosition(9).Y) != 9 || legend.NrColors() != 255) {
     std::printf("consumer: unexpected mark selector or gradient\n");
+    return 1;
+  }
+
+  vyr::TColSel colours;
+  colours.SetSelColor(vyr::clRed);
+  vyr::TColorButton swatch;
+  swatch.SetColor(vyr::clNavy);
+  vyr::TRepSpeedButton arrow;
+  arrow.SetRepeatClickInterval(3);
+  if (colours.GetSelColorID() != QStringLiteral("Red") || swatch.Color() != vyr::clNavy ||
+      arrow.RepeatClickInterval() != 10) {
+    std::printf("consumer: unexpected small controls\n");
     return 1;
   }
 
