@@ -13,6 +13,7 @@ class SelectorsPage : public GalleryPage {
   SelectorsPage() {
     auto* layout = new QVBoxLayout(this);
     AddColourDemos(layout, shots);
+    AddMarkGradDemos(layout, shots);
     layout->addStretch(1);
   }
 
