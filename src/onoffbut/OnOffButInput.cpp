@@ -76,9 +76,11 @@ void TOnOffBut::KeyUp(quint16& Key, TShiftState Shift) {
   if (OnClick) OnClick(this);
 }
 
+// While a form loads, the buttons of a group are not all there and their
+// states not all set: Loaded announces once the properties are in.
 void TOnOffBut::UpdateExclusive() {
   QWidget* parent = parentWidget();
-  if (d->GroupIndex == 0 || parent == nullptr) return;
+  if (d->GroupIndex == 0 || parent == nullptr || IsLoading()) return;
   std::vector<QPointer<TOnOffBut>> members;
   for (QObject* child : parent->children())
     if (auto* button = qobject_cast<TOnOffBut*>(child)) members.emplace_back(button);

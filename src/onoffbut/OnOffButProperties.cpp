@@ -49,7 +49,7 @@ void TOnOffBut::SetButtonStyle(TOnOffButStyle value) {
   if (value == d->ButtonStyle || int(value) > int(oobsUser5)) return;
   d->ButtonStyle = value;
   LoadGlyphs();
-  if (d->AutoCenter) AdjustAutoCenter();
+  if (d->AutoCenter && !IsLoading()) AdjustAutoCenter();
   Invalidate();
 }
 
@@ -86,7 +86,7 @@ bool TOnOffBut::AutoCenter() const { return d->AutoCenter; }
 void TOnOffBut::SetAutoCenter(bool value) {
   if (value == d->AutoCenter) return;
   d->AutoCenter = value;
-  if (value) AdjustAutoCenter();
+  if (value && !IsLoading()) AdjustAutoCenter();
   Repaint();
 }
 
@@ -169,15 +169,18 @@ void TOnOffBut::SetFontQ(const QFont& font) {
 
 void TOnOffBut::Resize() {
   TGraphicControl::Resize();
-  if (parentWidget() == nullptr || !d->AutoCenter) return;
+  if (parentWidget() == nullptr || !d->AutoCenter || IsLoading()) return;
   AdjustAutoCenter();
   Repaint();
 }
 
+// A stored form may write the spaces before AutoCenter comes off: while
+// loading nothing re-centres, and only a button centred in the end does.
 void TOnOffBut::Loaded() {
   TGraphicControl::Loaded();
   if (d->AutoCenter) AdjustAutoCenter();
   Repaint();
+  if (d->OnOff) UpdateExclusive();
 }
 
 // Captions on all four sides around the picture, as the paint places them.

@@ -11,6 +11,7 @@
 #include "meter/Vyr_Meter.h"
 #include "numio/Vyr_NumIO.h"
 #include "progbar/Vyr_ProgBar.h"
+#include "onoffbut/Vyr_onoffbut.h"
 #include "replist/Vyr_replist.h"
 #include "smallctl/Vyr_Colbut.h"
 #include "smallctl/Vyr_Colsel.h"
@@ -51,6 +52,15 @@ int main(int argc, char** argv) {
   banner.SetScrollIncrement(4);
   banner.SetScrollMode(vyr::rdsmRight);
   banner.DoTimer();
+
+  vyr::TOnOffBut lamp;
+  lamp.SetButtonStyle(vyr::oobsBulb);
+  lamp.SetOnOff(false);
+  lamp.Paint();
+  if (lamp.OnOff() || lamp.GlyphWidth() != 39) {
+    std::printf("consumer: unexpected on/off button\n");
+    return 1;
+  }
 
   vyr::TProgBar bar;
   bar.SetRange(0, 50);
