@@ -122,7 +122,6 @@ bool CompareClipboard(const Table& t) {
   agreed &= Alternate<double>(
       {"ntabed extract whole table from clipboard vs from_chars loop", 2.0, kRounds},
       [&] {
-        ed->Fill(0);
         ed->SetSelection({2, 1, 2, 1});
         ed->PopupMenuClickExtClip();
         return sum();

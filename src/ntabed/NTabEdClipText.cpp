@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
+#include <QByteArray>
 
 #include "foundation/NumRoutines.h"
 
@@ -11,67 +13,64 @@ namespace vyr {
 
 namespace {
 
-bool IsDigit(char16_t ch) { return ch >= u'0' && ch <= u'9'; }
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
-// Reads a number at text[p..end) into value and moves p past it; false
-// (p unchanged) when no number starts there. A number too large for a
-// double is read over but gives false in ok.
-bool ReadNumber(QStringView text, qsizetype& p, qsizetype end, double& value, bool& ok) {
-  char buf[96];
-  int n = 0;
-  bool tooLong = false;  // a literal longer than any double needs
-  qsizetype i = p;
-  auto put = [&](char ch) {
-    if (n < int(sizeof buf) - 1)
-      buf[n++] = ch;
-    else
-      tooLong = true;
-  };
-  if (i < end && (text[i] == u'+' || text[i] == u'-')) {
-    if (text[i] == u'-') put('-');
-    ++i;
-  }
-  int mant = 0;
-  while (i < end && IsDigit(text[i].unicode())) put(char(text[i++].unicode())), ++mant;
-  if (i < end && (text[i] == u'.' || text[i] == u',') && (mant > 0 || (i + 1 < end && IsDigit(text[i + 1].unicode())))) {
-    put('.');
-    ++i;
-    while (i < end && IsDigit(text[i].unicode())) put(char(text[i++].unicode())), ++mant;
+// Reads a number at [p, end) and moves p past it; false (p unchanged) when
+// no number starts there. ok is false for a number beyond the double range
+// or a literal too long to be one.
+bool ReadNumber(const char*& p, const char* end, double& value, bool& ok) {
+  const char* i = p;
+  const bool plus = *i == '+';
+  if (*i == '+' || *i == '-') ++i;
+  const char* digits = i;
+  while (i < end && IsDigit(*i)) ++i;
+  bool comma = false;
+  int mant = int(i - digits);
+  if (i < end && (*i == '.' || *i == ',') && (mant > 0 || (i + 1 < end && IsDigit(i[1])))) {
+    comma = *i == ',';
+    const char* f = ++i;
+    while (i < end && IsDigit(*i)) ++i;
+    mant += int(i - f);
   }
   if (mant == 0) return false;
-  if (i < end && (text[i] == u'e' || text[i] == u'E')) {
-    qsizetype k = i + 1;
-    if (k < end && (text[k] == u'+' || text[k] == u'-')) ++k;
-    if (k < end && IsDigit(text[k].unicode())) {
-      put('e');
-      if (text[i + 1] == u'-') put('-');
+  if (i < end && (*i == 'e' || *i == 'E')) {
+    const char* k = i + 1;
+    if (k < end && (*k == '+' || *k == '-')) ++k;
+    if (k < end && IsDigit(*k)) {
       i = k;
-      while (i < end && IsDigit(text[i].unicode())) put(char(text[i++].unicode()));
+      while (i < end && IsDigit(*i)) ++i;
     }
   }
+  const char* first = plus ? p + 1 : p;
+  const char* last = i;
   p = i;
-  buf[n] = 0;
-  auto [ptr, ec] = std::from_chars(buf, buf + n, value);
-  if (ec == std::errc::result_out_of_range) value = std::strtod(buf, nullptr);  // underflow: 0 or subnormal
-  ok = !tooLong && std::isfinite(value) && (ec == std::errc() || ec == std::errc::result_out_of_range);
+  char buf[400];
+  if (comma) {  // the decimal comma becomes a point in a copy
+    if (last - first >= qsizetype(sizeof buf)) {
+      ok = false;
+      return true;
+    }
+    std::memcpy(buf, first, std::size_t(last - first));
+    *std::find(buf, buf + (last - first), ',') = '.';
+    last = buf + (last - first);
+    first = buf;
+  }
+  auto [ptr, ec] = std::from_chars(first, last, value);
+  if (ec == std::errc::result_out_of_range) {  // underflow gives 0 or a subnormal, overflow fails
+    const std::string literal(first, last);
+    value = std::strtod(literal.c_str(), nullptr);
+  }
+  ok = ptr == last && std::isfinite(value) && (ec == std::errc() || ec == std::errc::result_out_of_range);
   return true;
 }
 
-bool StartsNumber(QStringView text, qsizetype i, qsizetype end) {
-  const char16_t ch = text[i].unicode();
-  if (IsDigit(ch)) return true;
-  if (ch == u'+' || ch == u'-' || ch == u'.' ) {
-    qsizetype k = i + 1;
-    if (ch != u'.' && k < end && text[k] == u'.') ++k;
-    return k < end && IsDigit(text[k].unicode());
+bool StartsNumber(const char* i, const char* end) {
+  if (IsDigit(*i)) return true;
+  if (*i == '+' || *i == '-' || *i == '.') {
+    const char* k = i + 1;
+    if (*i != '.' && k < end && *k == '.') ++k;
+    return k < end && IsDigit(*k);
   }
-  return false;
-}
-
-// The first number in text[b..e); false when there is none.
-bool FirstNumber(QStringView text, qsizetype b, qsizetype e, double& value, bool& ok) {
-  for (qsizetype p = b; p < e; ++p)
-    if (StartsNumber(text, p, e)) return ReadNumber(text, p, e, value, ok);
   return false;
 }
 
@@ -80,46 +79,48 @@ bool FirstNumber(QStringView text, qsizetype b, qsizetype e, double& value, bool
 TClipShape ScanClipNumbers(QStringView text, int maxCols, int maxRows,
                            const std::function<void(int, int, double)>& cell) {
   TClipShape shape;
-  const qsizetype len = text.size();
-  qsizetype b = 0;
+  // Every character that matters is ASCII; others turn into '?'.
+  const QByteArray bytes = text.toLatin1();
+  const char* b = bytes.constData();
+  const char* const textEnd = b + bytes.size();
   int j = 0;
-  while (b < len) {
-    qsizetype e = text.indexOf(u'\n', b);
-    const qsizetype next = e < 0 ? len : e + 1;
-    if (e < 0) e = len;
-    qsizetype le = e;
-    if (le > b && text[le - 1] == u'\r') --le;
-    const QStringView line = text.mid(b, le - b);
-    const bool fields = line.contains(u'\t') || line.contains(u';');
-    int i = 0;
+  while (b < textEnd) {
+    const char* e = static_cast<const char*>(std::memchr(b, '\n', std::size_t(textEnd - b)));
+    const char* next = e ? e + 1 : textEnd;
+    if (!e) e = textEnd;
+    const char* le = (e > b && e[-1] == '\r') ? e - 1 : e;
+    const bool fields = std::memchr(b, '\t', std::size_t(le - b)) || std::memchr(b, ';', std::size_t(le - b));
     const bool rowInside = j < maxRows;
+    int i = 0;
+    auto take = [&](const char*& p, const char* end) {
+      double v;
+      bool ok;
+      ReadNumber(p, end, v, ok);
+      ++shape.Numbers;
+      if (ok && rowInside && i < maxCols) cell(i, j, v);
+    };
     if (fields) {
-      qsizetype f = b;
+      const char* f = b;
       while (true) {
-        qsizetype fe = f;
-        while (fe < le && text[fe] != u'\t' && text[fe] != u';') ++fe;
-        double v;
-        bool ok;
-        if (FirstNumber(text, f, fe, v, ok)) {
-          ++shape.Numbers;
-          if (ok && rowInside && i < maxCols) cell(i, j, v);
-        }
+        const char* fe = f;
+        while (fe < le && *fe != '\t' && *fe != ';') ++fe;
+        for (const char* p = f; p < fe; ++p)
+          if (StartsNumber(p, fe)) {
+            take(p, fe);
+            break;
+          }
         ++i;
         if (fe >= le) break;
         f = fe + 1;
       }
     } else {
-      qsizetype p = b;
+      const char* p = b;
       while (p < le) {
-        if (!StartsNumber(text, p, le)) {
+        if (!StartsNumber(p, le)) {
           ++p;
           continue;
         }
-        double v;
-        bool ok;
-        ReadNumber(text, p, le, v, ok);
-        ++shape.Numbers;
-        if (ok && rowInside && i < maxCols) cell(i, j, v);
+        take(p, le);
         ++i;
       }
     }
