@@ -1,19 +1,20 @@
-// TStringArray with 1,000,000 rows x 8 columns: filling, sorting through the
-// display order by a numeric column, by a text column and by a text column
-// whose texts share their beginning, unsorting. The peer sorts
-// the same keys, already extracted, in a plain std::vector with
-// std::stable_sort (double for numbers, QString for text).
-#include <benchmark/benchmark.h>
+// TStringArray with 1,000,000 rows x 8 columns sorted through its display
+// order by a numeric column, by a text column and by a text column whose
+// texts share their beginning, against the same texts held in plain
+// std::vector<QString> columns: the peer parses each number text
+// (CellTextToNumber) or case-folds each text once, then stable-sorts an
+// index of the rows. Both sides must end with the same row order. The
+// memory per row and the time of UnSort are printed after the ratios.
 #include <malloc.h>
 
 #include <QString>
 #include <algorithm>
 #include <cstdio>
-#include <memory>
+#include <numeric>
 #include <random>
 #include <vector>
 
-#include "BenchRatio.h"
+#include "Alternate.h"
 #include "foundation/CellText.h"
 #include "foundation/StringArray.h"
 
@@ -21,11 +22,15 @@ namespace {
 
 constexpr int kRows = 1000000;
 constexpr int kCols = 8;
+constexpr int kRounds = 7;
 constexpr int kNumberCol = 1;
 constexpr int kTextCol = 2;
 constexpr int kPrefixedCol = 3;  // texts that all begin "item "
 
-// The cells of one row: a number, a word, then a mix of short texts.
+using Texts = std::vector<std::vector<QString>>;  // [column - 1][row - 1]
+
+// The cells of one row: a number, a word of mixed case, then short texts
+// that share their beginning.
 QString CellText(std::mt19937& rng, int col) {
   switch (col) {
     case kNumberCol:
@@ -41,104 +46,103 @@ QString CellText(std::mt19937& rng, int col) {
   }
 }
 
-void Fill(vyr::TStringArray& a) {
+Texts RandomTexts() {
   std::mt19937 rng(12345);
+  Texts texts(kCols);
+  for (auto& column : texts) column.reserve(kRows);
+  for (int r = 0; r < kRows; ++r)
+    for (int c = 1; c <= kCols; ++c) texts[std::size_t(c - 1)].push_back(CellText(rng, c));
+  return texts;
+}
+
+std::size_t MemoryInUse() {
+  const struct mallinfo2 m = mallinfo2();
+  return m.uordblks + m.hblkhd;
+}
+
+void Fill(vyr::TStringArray& a, const Texts& texts) {
   a.BeginUpdate();
   a.Resize(kCols, kRows);
   for (int r = 1; r <= kRows; ++r)
-    for (int c = 1; c <= kCols; ++c) a.SetString(c, r, CellText(rng, c));
+    for (int c = 1; c <= kCols; ++c) a.SetString(c, r, texts[std::size_t(c - 1)][std::size_t(r - 1)]);
   a.EndUpdate();
 }
 
-vyr::TStringArray& Table() {
-  static const std::unique_ptr<vyr::TStringArray> table = [] {
-    auto a = std::make_unique<vyr::TStringArray>();
-    const std::size_t before = mallinfo2().uordblks;
-    Fill(*a);
-    const std::size_t after = mallinfo2().uordblks;
-    std::printf("bytes per row (%d columns): %.1f\n", kCols, double(after - before) / kRows);
-    return a;
-  }();
-  return *table;
+using Order = std::vector<std::int32_t>;  // 0-based rows in displayed order
+
+Order OrderOf(const vyr::TStringArray& a) {
+  Order order(kRows);
+  for (int i = 1; i <= kRows; ++i) order[std::size_t(i - 1)] = a.GetSortOrder(i) - 1;
+  return order;
 }
 
-void BM_Fill(benchmark::State& state) {
-  for (auto _ : state) {
-    vyr::TStringArray a;
-    Fill(a);
-    benchmark::DoNotOptimize(a.GetStringView(1, kRows).size());
-  }
+Order PeerNumericOrder(const std::vector<QString>& texts) {
+  std::vector<double> values(texts.size());
+  for (std::size_t r = 0; r < texts.size(); ++r) vyr::CellTextToNumber(texts[r], values[r]);
+  Order order(texts.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return values[a] < values[b]; });
+  return order;
 }
-BENCHMARK(BM_Fill)->Arg(kRows)->Unit(benchmark::kMillisecond);
 
-// Sorting the table by one of its columns.
-void SortByColumn(benchmark::State& state, int col) {
-  vyr::TStringArray& a = Table();
-  for (auto _ : state) a.Sort(col, -1, true);
+// Case-insensitive first, then by character codes, as the table sorts.
+Order PeerTextOrder(const std::vector<QString>& texts) {
+  std::vector<QString> folded(texts.size());
+  for (std::size_t r = 0; r < texts.size(); ++r) folded[r] = texts[r].toCaseFolded();
+  Order order(texts.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    const int f = folded[a].compare(folded[b]);
+    return f != 0 ? f < 0 : texts[a] < texts[b];
+  });
+  return order;
+}
+
+bool CompareSort(const char* subject, double goal, vyr::TStringArray& a, int col,
+                 const std::function<Order()>& peer) {
+  const bool agreed = vyrbench::Alternate<Order>(
+      {subject, goal, kRounds},
+      [&] {
+        a.Sort(col, -1, true);
+        return OrderOf(a);
+      },
+      peer);
   a.UnSort();
+  return agreed;
 }
 
-// The peer's text sort of the same column's texts.
-void PeerSortText(benchmark::State& state, int col) {
-  vyr::TStringArray& a = Table();
-  std::vector<QString> keys(kRows);
-  for (int r = 1; r <= kRows; ++r) keys[r - 1] = a.GetString(col, r);
-  for (auto _ : state) {
-    state.PauseTiming();
-    std::vector<QString> work = keys;
-    state.ResumeTiming();
-    std::stable_sort(work.begin(), work.end(),
-                     [](const QString& x, const QString& y) { return vyr::CompareCellText(x, y) < 0; });
-    benchmark::DoNotOptimize(work.data());
-  }
-}
-
-void BM_SortNumeric(benchmark::State& state) { SortByColumn(state, kNumberCol); }
-BENCHMARK(BM_SortNumeric)->Arg(kRows)->Unit(benchmark::kMillisecond);
-
-void BM_PeerSortNumeric(benchmark::State& state) {
-  vyr::TStringArray& a = Table();
-  std::vector<double> keys(kRows);
-  for (int r = 1; r <= kRows; ++r) vyr::CellTextToNumber(a.GetStringView(kNumberCol, r), keys[r - 1]);
-  for (auto _ : state) {
-    state.PauseTiming();
-    std::vector<double> work = keys;
-    state.ResumeTiming();
-    std::stable_sort(work.begin(), work.end());
-    benchmark::DoNotOptimize(work.data());
-  }
-}
-BENCHMARK(BM_PeerSortNumeric)->Arg(kRows)->Unit(benchmark::kMillisecond);
-
-void BM_SortText(benchmark::State& state) { SortByColumn(state, kTextCol); }
-BENCHMARK(BM_SortText)->Arg(kRows)->Unit(benchmark::kMillisecond);
-
-void BM_PeerSortText(benchmark::State& state) { PeerSortText(state, kTextCol); }
-BENCHMARK(BM_PeerSortText)->Arg(kRows)->Unit(benchmark::kMillisecond);
-
-void BM_SortPrefixedText(benchmark::State& state) { SortByColumn(state, kPrefixedCol); }
-BENCHMARK(BM_SortPrefixedText)->Arg(kRows)->Unit(benchmark::kMillisecond);
-
-void BM_PeerSortPrefixedText(benchmark::State& state) { PeerSortText(state, kPrefixedCol); }
-BENCHMARK(BM_PeerSortPrefixedText)->Arg(kRows)->Unit(benchmark::kMillisecond);
-
-void BM_UnSort(benchmark::State& state) {
-  vyr::TStringArray& a = Table();
-  for (auto _ : state) {
-    state.PauseTiming();
+// UnSort alone, each time after a sort that is not timed.
+void PrintUnSortTime(vyr::TStringArray& a) {
+  std::vector<double> times;
+  for (int round = 0; round < kRounds; ++round) {
     a.Sort(kNumberCol, -1, false);
-    state.ResumeTiming();
+    const double start = vyrbench::CpuSeconds();
     a.UnSort();
+    times.push_back(vyrbench::CpuSeconds() - start);
   }
+  std::sort(times.begin(), times.end());
+  std::printf("stringarray unsort 1M rows: %.2f ms (min %.2f, max %.2f)\n", times[times.size() / 2] * 1e3,
+              times.front() * 1e3, times.back() * 1e3);
 }
-BENCHMARK(BM_UnSort)->Arg(kRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  return vyrbench::RunWithRatios(argc, argv,
-                                 {{"stringarray numeric sort", "BM_SortNumeric/1000000", "BM_PeerSortNumeric/1000000", 1.5},
-                                  {"stringarray text sort", "BM_SortText/1000000", "BM_PeerSortText/1000000", 1.5},
-                                  {"stringarray shared-prefix text sort", "BM_SortPrefixedText/1000000",
-                                   "BM_PeerSortPrefixedText/1000000", 0.5}});
+int main() {
+  const Texts texts = RandomTexts();
+  vyr::TStringArray a;
+  const std::size_t before = MemoryInUse();
+  Fill(a, texts);
+  const double bytesPerRow = double(MemoryInUse() - before) / kRows;
+
+  bool agreed = CompareSort("stringarray numeric sort vs parse and index sort", 1.5, a, kNumberCol,
+                            [&] { return PeerNumericOrder(texts[kNumberCol - 1]); });
+  agreed = CompareSort("stringarray text sort vs folded index sort", 1.5, a, kTextCol,
+                       [&] { return PeerTextOrder(texts[kTextCol - 1]); }) &&
+           agreed;
+  agreed = CompareSort("stringarray shared-prefix text sort vs folded index sort", 0.5, a, kPrefixedCol,
+                       [&] { return PeerTextOrder(texts[kPrefixedCol - 1]); }) &&
+           agreed;
+  PrintUnSortTime(a);
+  std::printf("stringarray bytes per row (%d columns): %.1f\n", kCols, bytesPerRow);
+  return agreed ? 0 : 1;
 }
