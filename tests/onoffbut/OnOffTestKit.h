@@ -31,19 +31,25 @@ inline bool ShowsPicture(vyr::TCanvas& c, const QImage& picture, int x0, int y0,
   return true;
 }
 
-// The bounding box of the pixels inside area that differ from background;
+// The bounding box of the pixels inside area for which keep(colour) holds;
 // empty when there are none.
-inline vyr::TRect InkIn(const vyr::TCanvas& c, vyr::TRect area, vyr::TColor background) {
+template <typename Keep>
+vyr::TRect BoundsWhere(const vyr::TCanvas& c, vyr::TRect area, Keep keep) {
   vyr::TRect r{area.Right, area.Bottom, area.Left - 1, area.Top - 1};
   for (int y = area.Top; y < area.Bottom; ++y)
     for (int x = area.Left; x < area.Right; ++x)
-      if (c.Pixels(x, y) != background) {
+      if (keep(c.Pixels(x, y))) {
         r.Left = std::min(r.Left, x);
         r.Top = std::min(r.Top, y);
         r.Right = std::max(r.Right, x + 1);
         r.Bottom = std::max(r.Bottom, y + 1);
       }
   return r.Right < area.Left ? vyr::TRect{} : r;
+}
+
+// The ink inside area: every pixel that differs from background.
+inline vyr::TRect InkIn(const vyr::TCanvas& c, vyr::TRect area, vyr::TColor background) {
+  return BoundsWhere(c, area, [background](vyr::TColor p) { return p != background; });
 }
 
 // An opaque button without frame on a white background, centred by hand.

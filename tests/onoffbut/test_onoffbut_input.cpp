@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
 #include <stdexcept>
 
 #include "OnOffTestKit.h"
 #include "host/KeyCodes.h"
+#include "support/ManualClock.h"
 
 using namespace vyr;
 
@@ -125,6 +127,25 @@ TEST(OnOffButSpeed, LosingTheFocusOrBeingDisabledEndsAPress) {
   b.MouseDown(mbLeft, 0, 50, 27);
   b.SetEnabled(false);
   EXPECT_FALSE(b.OnOff());
+}
+
+TEST(OnOffButMouse, ARaisingOnClickGoesToTheApplicationAndTheGroupStaysWhole) {
+  vyrtest::ExceptionCatcher caught;
+  Group g(false);
+  TOnOffBut& second = *g.buttons[1];
+  second.OnClick = [](TObject*) { throw std::runtime_error("click failed"); };
+  const QPoint middle(second.LeftSpace() + 15, second.TopSpace() + 9);
+  QTest::mouseClick(&second, Qt::LeftButton, {}, middle);
+  EXPECT_EQ(caught.messages.size(), 1u);
+  EXPECT_EQ(g.Lit(), "010");
+  second.OnClick = nullptr;
+  g.buttons[2]->SetMode(oobmSpeedBut);
+  g.buttons[2]->OnClick = [](TObject*) { throw std::runtime_error("speed failed"); };
+  QTest::mouseClick(g.buttons[2], Qt::LeftButton, {}, middle);
+  EXPECT_EQ(caught.messages.size(), 2u);
+  EXPECT_EQ(g.Lit(), "000");
+  QTest::mouseClick(g.buttons[0], Qt::LeftButton, {}, middle);
+  EXPECT_EQ(g.Lit(), "100");
 }
 
 TEST(OnOffButMouse, OnClickMayFreeTheButton) {

@@ -2,8 +2,6 @@
 // four sides, the disabled look, transparency and the frame colours.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "OnOffTestKit.h"
 #include "support/PixelTools.h"
 
@@ -98,12 +96,7 @@ TEST(OnOffButPaint, DisabledCaptionsAreEngraved) {
   EXPECT_EQ(vyrtest::CountColor(b.Canvas(), clRed), 0);
   const TRect caption{0, 0, 36, 50};
   auto bounds = [&](TColor colour) {
-    TRect r{caption.Right, caption.Bottom, 0, 0};
-    for (int y = caption.Top; y < caption.Bottom; ++y)
-      for (int x = caption.Left; x < caption.Right; ++x)
-        if (b.Canvas().Pixels(x, y) == colour)
-          r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1)};
-    return r;
+    return onofftest::BoundsWhere(b.Canvas(), caption, [colour](TColor p) { return p == colour; });
   };
   const TRect grey = bounds(clGray), white = bounds(clWhite);
   ASSERT_LT(grey.Left, grey.Right);
