@@ -1,288 +1,438 @@
-// The report list against a QTableView over a QStandardItemModel with a
-// QSortFilterProxyModel, on the same 1,000,000 rows x 8 columns: filling,
-// sorting by a numeric and by a text column, painting one screen, scrolling
-// to the end, selecting a range, toggling a radio column and filtering by a
-// substring of a text column with a sort by a numeric column. Memory per row
-// of both stores is printed after the ratios.
-#include <benchmark/benchmark.h>
+// The report list of 1,000,000 rows x 8 columns against two Qt set-ups
+// holding the same random values:
+//  - the strong peer: a hand-written QAbstractTableModel over typed columns
+//    (integers, doubles, QStrings, check bytes) that sorts a permutation of
+//    row indexes with std::stable_sort (text: each text case-folded once
+//    per sort), filters by a substring and emits layoutChanged, shown in a
+//    QTableView with the list's column widths and row height and no row
+//    header;
+//  - the item-model set-up: a QStandardItemModel behind a
+//    QSortFilterProxyModel.
+// Every comparison checks that both sides end with the same rows in the same
+// order (or the same cells on screen) before it prints a ratio. Memory per
+// row counts the heap in use plus the blocks malloc maps separately.
+// "bench_replist typed" or "bench_replist items" runs one of the two parts.
 #include <malloc.h>
 
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QHeaderView>
 #include <QImage>
-#include <QItemSelectionModel>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <numeric>
+#include <random>
+#include <vector>
 
-#include "BenchRatio.h"
+#include "Alternate.h"
 #include "replist/Vyr_replist.h"
 
 namespace {
 
 constexpr int kRows = 1000000;
-constexpr int kSmallRows = 1000;
 constexpr int kCols = 8;
-constexpr int kNumberCol = 2;  // 1-based columns of the list
-constexpr int kTextCol = 3;
-constexpr int kRadioCol = 8;
+constexpr int kRounds = 7;
 constexpr int kWidth = 640, kHeight = 400;
+constexpr int kPaints = 40;
 
-QString CellText(int col, int row) {
-  const quint32 h = quint32(row) * 2654435761u + quint32(col) * 40503u;
-  switch (col) {
-    case 1:
-      return QString::number(row);
-    case kNumberCol:
-      return QString::number(double(h % 1000000) / 100.0, 'f', 2);
-    case kTextCol:
-      return QStringLiteral("sensor %1").arg(h % 9973);
-    default:
-      return QStringLiteral("v%1").arg(h % 97);
-  }
+enum class Kind { Integer, Double, Text, Check };
+// 1-based columns of the list; index kind[c - 1].
+constexpr Kind kKinds[kCols] = {Kind::Integer, Kind::Double, Kind::Text, Kind::Text,
+                                Kind::Integer, Kind::Double, Kind::Text, Kind::Check};
+constexpr int kNumberCol = 2;
+constexpr int kTextCol = 3;    // random words of mixed case
+constexpr int kFilterCol = 4;  // "sensor <n>"
+
+QString Word(std::mt19937& rng) {
+  QString word;
+  const int length = 4 + int(rng() % 8);
+  for (int i = 0; i < length; ++i) word += QChar(char16_t((rng() % 2 ? u'a' : u'A') + rng() % 26));
+  return word;
 }
+
+// One typed column; only the vector of its kind is filled.
+struct Column {
+  Kind kind;
+  std::vector<qint64> integers;
+  std::vector<double> doubles;
+  std::vector<QString> texts;
+  std::vector<std::uint8_t> checks;
+
+  QString Text(int row) const {
+    switch (kind) {
+      case Kind::Integer:
+        return QString::number(integers[std::size_t(row)]);
+      case Kind::Double:
+        return QString::number(doubles[std::size_t(row)], 'f', 2);
+      case Kind::Text:
+        return texts[std::size_t(row)];
+      case Kind::Check:
+        break;
+    }
+    return {};
+  }
+};
+
+using Columns = std::vector<Column>;
+
+Columns RandomValues() {
+  std::mt19937 rng(20261208);
+  Columns columns;
+  for (int c = 1; c <= kCols; ++c) {
+    Column column{kKinds[c - 1], {}, {}, {}, {}};
+    for (int r = 0; r < kRows; ++r) switch (column.kind) {
+        case Kind::Integer:
+          column.integers.push_back(qint64(rng() % 2000000) - 1000000);
+          break;
+        case Kind::Double:
+          // Two decimals, so that the text and the value agree exactly.
+          column.doubles.push_back(QString::number(double(rng() % 20000000) / 100.0 - 1e5, 'f', 2).toDouble());
+          break;
+        case Kind::Text:
+          column.texts.push_back(c == kFilterCol ? QStringLiteral("sensor %1").arg(rng() % 10000) : Word(rng));
+          break;
+        case Kind::Check:
+          column.checks.push_back(0);
+          break;
+      }
+    columns.push_back(std::move(column));
+  }
+  return columns;
+}
+
+// A text of its own, not shared with the generated values, so that each
+// side's memory holds its texts.
+QString Own(const QString& text) {
+  QString copy = text;
+  copy.detach();
+  return copy;
+}
+
+QString HeaderOf(int c) { return QStringLiteral("Column %1").arg(c); }
 
 // Alternating filter texts, so that every run filters anew.
 QString FilterText(int k) { return k % 2 ? QStringLiteral("sensor 13") : QStringLiteral("sensor 12"); }
 
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
+std::size_t MemoryInUse() {
+  const struct mallinfo2 m = mallinfo2();
+  return m.uordblks + m.hblkhd;
+}
 
-double gOursBytesPerRow = 0, gPeerBytesPerRow = 0;
+// A digest of the rows shown, in order (0-based storage rows).
+struct Shown {
+  std::size_t count = 0;
+  std::uint64_t digest = 1469598103934665603ull;
+  void Add(std::uint64_t row) {
+    ++count;
+    digest = (digest ^ row) * 1099511628211ull;
+  }
+  bool operator==(const Shown&) const = default;
+};
+
+double gOursBytesPerRow = 0;
 
 // --- The report list
 
-std::unique_ptr<vyr::TReportListView> MakeList(int rows) {
+std::unique_ptr<vyr::TReportListView> MakeList(const Columns& values) {
   auto v = std::make_unique<vyr::TReportListView>();
   v->SetBounds(0, 0, kWidth, kHeight);
   v->BeginUpdate();
   v->SetNrOfColumns(kCols);
-  v->SetColumnCheckMode(kRadioCol, vyr::cmRadio);
-  v->SetNrOfRows(rows);
-  for (int r = 1; r <= rows; ++r)
-    for (int c = 1; c <= kCols; ++c) v->SetElem(c, r, CellText(c, r));
+  for (int c = 1; c <= kCols; ++c) v->SetHeader(c, HeaderOf(c));
+  v->SetColumnCheckMode(kCols, vyr::cmRadio);
+  v->SetNrOfRows(kRows);
+  for (int r = 1; r <= kRows; ++r)
+    for (int c = 1; c < kCols; ++c) v->SetElem(c, r, values[std::size_t(c - 1)].Text(r - 1));
   v->EndUpdate();
   return v;
 }
 
-vyr::TReportListView& List(int rows) {
-  static std::unique_ptr<vyr::TReportListView> big, small;
-  auto& slot = rows == kRows ? big : small;
-  if (!slot) slot = MakeList(rows);
-  return *slot;
+Shown ShownRows(const vyr::TReportListView& v, int rows) {
+  Shown shown;
+  const vyr::TStringArray& s = v.Data().Strings();
+  for (int i = 1; i <= rows; ++i) shown.Add(std::uint64_t(s.GetSortOrder(i) - 1));
+  return shown;
 }
 
-void BM_OursFill(benchmark::State& state) {
-  for (auto _ : state) {
-    const std::size_t before = HeapInUse();
-    auto v = MakeList(int(state.range(0)));
-    gOursBytesPerRow = double(HeapInUse() - before) / double(state.range(0));
-    benchmark::DoNotOptimize(v.get());
+// Texts of the top displayed row.
+QStringList TopRowTexts(const vyr::TReportListView& v) {
+  QStringList texts;
+  for (int c = 1; c <= kCols; ++c) texts << v.Elem(c, v.TopRow());
+  return texts;
+}
+
+// --- The strong peer: typed columns, a permutation, layoutChanged
+
+class TypedModel : public QAbstractTableModel {
+ public:
+  explicit TypedModel(Columns columns) : FColumns(std::move(columns)), FShown(std::size_t(kRows)) {
+    for (Column& column : FColumns)
+      for (QString& text : column.texts) text = Own(text);
+    std::iota(FShown.begin(), FShown.end(), 0);
   }
-}
 
-void BM_OursSort(benchmark::State& state) {
-  vyr::TReportListView& v = List(kRows);
-  bool ascending = true;
-  for (auto _ : state) {
-    v.Sort(int(state.range(0)), -1, ascending);
-    ascending = !ascending;
+  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(FShown.size()); }
+  int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : kCols; }
+  QVariant data(const QModelIndex& index, int role) const override {
+    const Column& column = FColumns[std::size_t(index.column())];
+    const int row = FShown[std::size_t(index.row())];
+    if (role == Qt::DisplayRole) return column.Text(row);
+    if (role == Qt::CheckStateRole && column.kind == Kind::Check)
+      return column.checks[std::size_t(row)] ? Qt::Checked : Qt::Unchecked;
+    return {};
   }
-  v.UnSort();
-}
-
-void BM_OursPaint(benchmark::State& state) {
-  vyr::TReportListView& v = List(int(state.range(0)));
-  v.SetTopRow(1);
-  for (auto _ : state) v.Paint();
-}
-
-void BM_OursScrollToEnd(benchmark::State& state) {
-  vyr::TReportListView& v = List(kRows);
-  for (auto _ : state) {
-    v.SetTopRow(1);
-    v.SetTopRow(kRows);
-    v.Paint();
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return HeaderOf(section + 1);
+    return {};
   }
-}
 
-void BM_OursSelectRange(benchmark::State& state) {
-  vyr::TReportListView& v = List(kRows);
-  v.SetRowSelectMode(2);
-  for (auto _ : state) {
-    v.SetTopRow(1);
-    vyr::TRect c = v.CellRect(1, 1);
-    v.MouseDown(vyr::mbLeft, 0, c.Left + 30, c.Top + 5);
-    v.SetTopRow(kRows / 2);
-    c = v.CellRect(1, v.CountHeadRows() + kRows / 2 - 1);
-    v.MouseDown(vyr::mbLeft, vyr::ssShift, c.Left + 30, c.Top + 5);
-    benchmark::DoNotOptimize(v.NumSelectedRows());
+  // Stable sort of all rows, from their stored order, by 0-based column col.
+  void Sort(int col, bool ascending) {
+    emit layoutAboutToBeChanged();
+    FShown.resize(std::size_t(kRows));
+    std::iota(FShown.begin(), FShown.end(), 0);
+    SortShown(col, ascending);
+    emit layoutChanged();
   }
-  v.SetRowSelectMode(1);
-}
 
-// The store's work only, like the peer's hidden view: the repaint that
-// follows each toggle is the paint measured above.
-void BM_OursToggleRadio(benchmark::State& state) {
-  vyr::TReportListView& v = List(kRows);
-  v.SetSuppressPaint(true);
-  v.SetElemChecked(kRadioCol, 1, true);  // the first toggle finds the marks: one pass
-  int row = 1;
-  for (auto _ : state) {
-    v.SetElemChecked(kRadioCol, row, true);
-    row = row % kRows + 7919;
+  // Shows the rows whose text in column filterCol holds part, sorted by
+  // sortCol ascending.
+  void FilterAndSort(const QString& part, int filterCol, int sortCol) {
+    emit layoutAboutToBeChanged();
+    const std::vector<QString>& texts = FColumns[std::size_t(filterCol)].texts;
+    FShown.clear();
+    for (int r = 0; r < kRows; ++r)
+      if (texts[std::size_t(r)].contains(part)) FShown.push_back(r);
+    SortShown(sortCol, true);
+    emit layoutChanged();
   }
-  v.SetSuppressPaint(false);
+
+  Shown ShownRows() const {
+    Shown shown;
+    for (int row : FShown) shown.Add(std::uint64_t(row));
+    return shown;
+  }
+
+ private:
+  void SortShown(int col, bool ascending) {
+    const Column& column = FColumns[std::size_t(col)];
+    const auto by = [&](auto key) {
+      if (ascending)
+        std::stable_sort(FShown.begin(), FShown.end(), [&](int a, int b) { return key(a) < key(b); });
+      else
+        std::stable_sort(FShown.begin(), FShown.end(), [&](int a, int b) { return key(b) < key(a); });
+    };
+    switch (column.kind) {
+      case Kind::Integer:
+        by([&](int r) { return column.integers[std::size_t(r)]; });
+        break;
+      case Kind::Double:
+        by([&](int r) { return column.doubles[std::size_t(r)]; });
+        break;
+      case Kind::Text: {
+        std::vector<QString> folded(column.texts.size());
+        for (int r : FShown) folded[std::size_t(r)] = column.texts[std::size_t(r)].toCaseFolded();
+        const auto less = [&](int a, int b) {
+          const int f = folded[std::size_t(a)].compare(folded[std::size_t(b)]);
+          return f != 0 ? f < 0 : column.texts[std::size_t(a)] < column.texts[std::size_t(b)];
+        };
+        if (ascending)
+          std::stable_sort(FShown.begin(), FShown.end(), less);
+        else
+          std::stable_sort(FShown.begin(), FShown.end(), [&](int a, int b) { return less(b, a); });
+        break;
+      }
+      case Kind::Check:
+        break;
+    }
+  }
+
+  Columns FColumns;
+  std::vector<int> FShown;
+};
+
+struct TypedPeer {
+  explicit TypedPeer(const Columns& values, const vyr::TReportListView& list) : model(values) {
+    view.setModel(&model);
+    view.verticalHeader()->hide();
+    view.verticalHeader()->setMinimumSectionSize(1);
+    view.verticalHeader()->setDefaultSectionSize(list.DefaultRowHeight());
+    for (int c = 0; c < kCols; ++c) view.setColumnWidth(c, list.ColWidths(c + 1));
+    view.resize(kWidth, kHeight);
+  }
+  TypedModel model;
+  QTableView view;
+};
+
+QStringList TopRowTexts(const TypedModel& model) {
+  QStringList texts;
+  for (int c = 0; c < kCols; ++c) texts << model.data(model.index(0, c), Qt::DisplayRole).toString();
+  return texts;
 }
 
-void BM_OursFilter(benchmark::State& state) {
-  vyr::TReportListView& v = List(kRows);
-  int k = 0;
-  for (auto _ : state) v.FilterAndSort(FilterText(k++), {kTextCol}, false, vyr::fmSimple, kNumberCol, true);
-  v.EnableAllRows();
-  v.UnSort();
-}
+// --- The item-model set-up: QStandardItemModel behind a proxy
 
-// --- The peer: QTableView over a proxy over a QStandardItemModel
-
-struct Peer {
+struct ItemPeer {
+  explicit ItemPeer(const Columns& values) {
+    model.setColumnCount(kCols);
+    model.setRowCount(kRows);
+    for (int r = 0; r < kRows; ++r)
+      for (int c = 0; c < kCols; ++c) {
+        const Column& column = values[std::size_t(c)];
+        auto* item = new QStandardItem;
+        if (column.kind == Kind::Double)
+          item->setData(column.doubles[std::size_t(r)], Qt::DisplayRole);
+        else if (column.kind == Kind::Integer)
+          item->setData(column.integers[std::size_t(r)], Qt::DisplayRole);
+        else if (column.kind == Kind::Check)
+          item->setCheckState(Qt::Unchecked);
+        else
+          item->setText(Own(column.texts[std::size_t(r)]));
+        model.setItem(r, c, item);
+      }
+    proxy.setSourceModel(&model);
+    view.setModel(&proxy);
+    view.resize(kWidth, kHeight);
+  }
+  Shown ShownRows() const {
+    Shown shown;
+    for (int i = 0; i < proxy.rowCount(); ++i) shown.Add(std::uint64_t(proxy.mapToSource(proxy.index(i, 0)).row()));
+    return shown;
+  }
   QStandardItemModel model;
   QSortFilterProxyModel proxy;
   QTableView view;
-  int checkedRow = -1;
 };
 
-std::unique_ptr<Peer> MakePeer(int rows) {
-  auto p = std::make_unique<Peer>();
-  p->model.setColumnCount(kCols);
-  p->model.setRowCount(rows);
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < kCols; ++c) {
-      auto* item = new QStandardItem;
-      if (c + 1 == kNumberCol)
-        item->setData(CellText(c + 1, r + 1).toDouble(), Qt::DisplayRole);
-      else
-        item->setText(CellText(c + 1, r + 1));
-      if (c + 1 == kRadioCol) item->setCheckState(Qt::Unchecked);
-      p->model.setItem(r, c, item);
-    }
-  p->proxy.setSourceModel(&p->model);
-  p->view.setModel(&p->proxy);
-  p->view.resize(kWidth, kHeight);
-  return p;
+// --- Comparisons
+
+using vyrbench::Alternate;
+
+template <typename Make>
+double BytesPerRow(std::unique_ptr<Make>& slot, const std::function<std::unique_ptr<Make>()>& make) {
+  const std::size_t before = MemoryInUse();
+  slot = make();
+  return double(MemoryInUse() - before) / kRows;
 }
 
-Peer& PeerOf(int rows) {
-  static std::unique_ptr<Peer> big, small;
-  auto& slot = rows == kRows ? big : small;
-  if (!slot) slot = MakePeer(rows);
-  return *slot;
+bool CompareTyped(vyr::TReportListView& list, const Columns& values) {
+  bool agreed = true;
+  std::unique_ptr<TypedPeer> peer;
+  const double peerBytes =
+      BytesPerRow<TypedPeer>(peer, [&] { return std::make_unique<TypedPeer>(values, list); });
+
+  QImage oursImage(kWidth, kHeight, QImage::Format_RGB32), peerImage(kWidth, kHeight, QImage::Format_RGB32);
+  agreed &= Alternate<QStringList>(
+      {"replist paint vs typed model table view (render)", 1.0, kRounds},
+      [&] {
+        for (int i = 0; i < kPaints; ++i) list.render(&oursImage);
+        return TopRowTexts(list);
+      },
+      [&] {
+        for (int i = 0; i < kPaints; ++i) peer->view.render(&peerImage);
+        return TopRowTexts(peer->model);
+      });
+
+  // Each side sorts ascending, then descending; the digest covers both.
+  const auto sortBoth = [&](int col) {
+    return std::pair<std::function<Shown()>, std::function<Shown()>>{
+        [&list, col] {
+          list.Sort(col, -1, true);
+          Shown shown = ShownRows(list, kRows);
+          list.Sort(col, -1, false);
+          shown.Add(ShownRows(list, kRows).digest);
+          return shown;
+        },
+        [&peer, col] {
+          peer->model.Sort(col - 1, true);
+          Shown shown = peer->model.ShownRows();
+          peer->model.Sort(col - 1, false);
+          shown.Add(peer->model.ShownRows().digest);
+          return shown;
+        }};
+  };
+  auto [oursNumber, peerNumber] = sortBoth(kNumberCol);
+  agreed &= Alternate<Shown>({"replist numeric sort vs typed model", 0.5, kRounds}, oursNumber, peerNumber);
+  auto [oursText, peerText] = sortBoth(kTextCol);
+  agreed &= Alternate<Shown>({"replist text sort vs typed model", 0.5, kRounds}, oursText, peerText);
+
+  int oursK = 0, peerK = 0;
+  agreed &= Alternate<Shown>(
+      {"replist filter and sort vs typed model", 1.0, kRounds},
+      [&] {
+        list.FilterAndSort(FilterText(oursK++), {kFilterCol}, false, vyr::fmSimple, kNumberCol, true);
+        return ShownRows(list, list.NumEnabledRows());
+      },
+      [&] {
+        peer->model.FilterAndSort(FilterText(peerK++), kFilterCol - 1, kNumberCol - 1);
+        return peer->model.ShownRows();
+      });
+  list.EnableAllRows();
+  list.UnSort();
+
+  agreed &= Alternate<int>(
+      {"replist fill 1M x 8 vs typed model", 1.0, 3},
+      [&] { return MakeList(values)->NrOfRows(); },
+      [&] { return TypedPeer(values, list).model.rowCount(); });
+
+  std::printf("memory per row: replist %.0f bytes, typed model and view %.0f bytes (ratio %.3f, goal <= 0.33)\n",
+              gOursBytesPerRow, peerBytes, gOursBytesPerRow / peerBytes);
+  return agreed;
 }
 
-void BM_PeerFill(benchmark::State& state) {
-  for (auto _ : state) {
-    const std::size_t before = HeapInUse();
-    auto p = MakePeer(int(state.range(0)));
-    gPeerBytesPerRow = double(HeapInUse() - before) / double(state.range(0));
-    benchmark::DoNotOptimize(p.get());
-  }
-}
+bool CompareItemModel(vyr::TReportListView& list, const Columns& values) {
+  bool agreed = true;
+  std::unique_ptr<ItemPeer> peer;
+  const double peerBytes = BytesPerRow<ItemPeer>(peer, [&] { return std::make_unique<ItemPeer>(values); });
 
-void BM_PeerSort(benchmark::State& state) {
-  Peer& p = PeerOf(kRows);
-  bool ascending = true;
-  for (auto _ : state) {
-    p.proxy.sort(int(state.range(0)) - 1, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-    ascending = !ascending;
-  }
-  p.proxy.sort(-1);
-}
+  agreed &= Alternate<Shown>(
+      {"replist numeric sort vs item model proxy", 0.2, kRounds},
+      [&] {
+        list.Sort(kNumberCol, -1, true);
+        return ShownRows(list, kRows);
+      },
+      [&] {
+        peer->proxy.sort(-1);
+        peer->proxy.sort(kNumberCol - 1, Qt::AscendingOrder);
+        return peer->ShownRows();
+      });
+  list.UnSort();
 
-void BM_PeerPaint(benchmark::State& state) {
-  Peer& p = PeerOf(int(state.range(0)));
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
-  p.view.scrollToTop();
-  for (auto _ : state) p.view.render(&image);
-}
+  peer->proxy.setFilterKeyColumn(kFilterCol - 1);
+  int oursK = 0, peerK = 0;
+  agreed &= Alternate<Shown>(
+      {"replist filter and sort vs item model proxy", 1.0, kRounds},
+      [&] {
+        list.FilterAndSort(FilterText(oursK++), {kFilterCol}, false, vyr::fmSimple, kNumberCol, true);
+        return ShownRows(list, list.NumEnabledRows());
+      },
+      [&] {
+        peer->proxy.setFilterFixedString(FilterText(peerK++));
+        peer->proxy.sort(kNumberCol - 1, Qt::AscendingOrder);
+        return peer->ShownRows();
+      });
+  list.EnableAllRows();
+  list.UnSort();
 
-void BM_PeerScrollToEnd(benchmark::State& state) {
-  Peer& p = PeerOf(kRows);
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
-  for (auto _ : state) {
-    p.view.scrollToTop();
-    p.view.scrollToBottom();
-    p.view.render(&image);
-  }
+  std::printf("memory per row: replist %.0f bytes, item model, proxy and view %.0f bytes (ratio %.3f)\n",
+              gOursBytesPerRow, peerBytes, gOursBytesPerRow / peerBytes);
+  return agreed;
 }
-
-void BM_PeerSelectRange(benchmark::State& state) {
-  Peer& p = PeerOf(kRows);
-  QItemSelectionModel* sel = p.view.selectionModel();
-  for (auto _ : state) {
-    sel->clearSelection();
-    sel->select(QItemSelection(p.proxy.index(0, 0), p.proxy.index(kRows / 2 - 1, kCols - 1)),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    benchmark::DoNotOptimize(sel->selectedRows().size());
-  }
-}
-
-void BM_PeerToggleRadio(benchmark::State& state) {
-  Peer& p = PeerOf(kRows);
-  int row = 0;
-  for (auto _ : state) {
-    if (p.checkedRow >= 0) p.model.item(p.checkedRow, kRadioCol - 1)->setCheckState(Qt::Unchecked);
-    p.model.item(row, kRadioCol - 1)->setCheckState(Qt::Checked);
-    p.checkedRow = row;
-    row = (row + 7919) % kRows;
-  }
-}
-
-void BM_PeerFilter(benchmark::State& state) {
-  Peer& p = PeerOf(kRows);
-  p.proxy.setFilterKeyColumn(kTextCol - 1);
-  int k = 0;
-  for (auto _ : state) {
-    p.proxy.setFilterFixedString(FilterText(k++));
-    p.proxy.sort(kNumberCol - 1, Qt::AscendingOrder);
-  }
-  p.proxy.setFilterFixedString(QString());
-  p.proxy.sort(-1);
-}
-
-constexpr auto kUnit = benchmark::kMillisecond;
 
 }  // namespace
 
-BENCHMARK(BM_OursFill)->Arg(kRows)->Iterations(1)->Unit(kUnit);
-BENCHMARK(BM_PeerFill)->Arg(kRows)->Iterations(1)->Unit(kUnit);
-BENCHMARK(BM_OursSort)->Arg(kNumberCol)->Arg(kTextCol)->Iterations(4)->Unit(kUnit);
-BENCHMARK(BM_PeerSort)->Arg(kNumberCol)->Arg(kTextCol)->Iterations(2)->Unit(kUnit);
-BENCHMARK(BM_OursPaint)->Arg(kSmallRows)->Arg(kRows)->Unit(kUnit);
-BENCHMARK(BM_PeerPaint)->Arg(kRows)->Unit(kUnit);
-BENCHMARK(BM_OursScrollToEnd)->Unit(kUnit);
-BENCHMARK(BM_PeerScrollToEnd)->Unit(kUnit);
-BENCHMARK(BM_OursSelectRange)->Iterations(5)->Unit(kUnit);
-BENCHMARK(BM_PeerSelectRange)->Iterations(5)->Unit(kUnit);
-BENCHMARK(BM_OursToggleRadio)->Iterations(50)->Unit(kUnit);
-BENCHMARK(BM_PeerToggleRadio)->Iterations(50)->Unit(kUnit);
-BENCHMARK(BM_OursFilter)->Iterations(2)->Unit(kUnit);
-BENCHMARK(BM_PeerFilter)->Iterations(2)->Unit(kUnit);
-
 int main(int argc, char** argv) {
-  const int rc = vyrbench::RunWithRatios(
-      argc, argv,
-      {{"replist fill 1M x 8 vs item model", "BM_OursFill/1000000/iterations:1", "BM_PeerFill/1000000/iterations:1",
-        1.0},
-       {"replist numeric sort vs proxy model", "BM_OursSort/2/iterations:4", "BM_PeerSort/2/iterations:2", 0.2},
-       {"replist text sort vs proxy model", "BM_OursSort/3/iterations:4", "BM_PeerSort/3/iterations:2", 0.2},
-       {"replist paint at 1M vs at 1k rows", "BM_OursPaint/1000000", "BM_OursPaint/1000", 1.2},
-       {"replist paint vs table view", "BM_OursPaint/1000000", "BM_PeerPaint/1000000", 1.0},
-       {"replist scroll to end vs table view", "BM_OursScrollToEnd", "BM_PeerScrollToEnd", 1.0},
-       {"replist select range vs selection model", "BM_OursSelectRange/iterations:5", "BM_PeerSelectRange/iterations:5",
-        1.0},
-       {"replist toggle radio vs check items", "BM_OursToggleRadio/iterations:50", "BM_PeerToggleRadio/iterations:50",
-        1.0},
-       {"replist filter and sort vs proxy model", "BM_OursFilter/iterations:2", "BM_PeerFilter/iterations:2", 1.0}});
-  std::printf("memory per row: replist %.0f bytes, item model %.0f bytes (ratio %.3f, goal <= 0.333)\n",
-              gOursBytesPerRow, gPeerBytesPerRow, gPeerBytesPerRow > 0 ? gOursBytesPerRow / gPeerBytesPerRow : 0.0);
-  return rc;
+  QApplication app(argc, argv);
+  const Columns values = RandomValues();
+  std::unique_ptr<vyr::TReportListView> list;
+  gOursBytesPerRow = BytesPerRow<vyr::TReportListView>(list, [&] { return MakeList(values); });
+  const QString part = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+  bool agreed = true;
+  if (part != QLatin1String("items")) agreed = CompareTyped(*list, values);
+  if (part != QLatin1String("typed")) agreed = CompareItemModel(*list, values) && agreed;
+  return agreed ? 0 : 1;
 }
