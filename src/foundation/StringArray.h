@@ -136,6 +136,15 @@ class TStringArray : public QObject {
   // TStringRow::Remapped); all or nothing.
   void RemapColumns(const std::vector<int>& sourceOf);
   void ResetOrder();
+  // Number sort keys of a column by storage row, kept for the next sort
+  // while the column's version stays; Numeric is false (and Keys empty)
+  // when some text of the column is not a number.
+  struct TNumberKeys {
+    std::uint64_t Version = 0;
+    bool Numeric = false;
+    std::vector<std::uint64_t> Keys;
+  };
+  const TNumberKeys& NumberKeys(int col);
   // Storage rows in the order of the sort key of column col.
   std::vector<std::int32_t> SortedByColumn(const std::vector<std::int32_t>& rows, int col, bool ascending,
                                            TPercentProgress& progress);
@@ -153,6 +162,7 @@ class TStringArray : public QObject {
   std::uint64_t FVersion = 1;
   std::uint64_t FStructureVersion = 1;
   std::vector<std::uint64_t> FColVersion;  // last write to a cell of the column
+  std::vector<TNumberKeys> FNumberKeys;    // by column, of the columns sorted so far
   int FUpdateDepth = 0;
   bool FChangePending = false;
   bool FAttribChangePending = false;

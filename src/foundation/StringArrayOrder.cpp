@@ -12,42 +12,74 @@
 
 namespace vyr {
 
+namespace {
+
+// The number keys of texts (empty: below every number), or false at the
+// first text that is not a number.
+bool NumberKeysOf(const std::vector<QStringView>& texts, std::vector<std::uint64_t>& keys) {
+  keys.resize(texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    double value = 0.0;
+    keys[i] = 0;
+    if (texts[i].isEmpty()) continue;
+    if (!CellTextToNumber(texts[i], value)) return false;
+    keys[i] = NumberSortKey(value);
+  }
+  return true;
+}
+
+}  // namespace
+
+const TStringArray::TNumberKeys& TStringArray::NumberKeys(int col) {
+  if (FNumberKeys.size() <= std::size_t(col)) FNumberKeys.resize(std::size_t(col) + 1);
+  TNumberKeys& cached = FNumberKeys[std::size_t(col)];
+  const std::uint64_t version = ColumnVersion(col);
+  if (cached.Version == version) return cached;
+  cached = {};
+  std::vector<QStringView> texts(FRows.size());
+  for (std::size_t r = 1; r < FRows.size(); ++r) texts[r] = FRows[r].Cell(col, Columns());
+  cached.Numeric = NumberKeysOf(texts, cached.Keys);
+  if (!cached.Numeric) cached.Keys = {};
+  cached.Version = version;
+  return cached;
+}
+
 std::vector<std::int32_t> TStringArray::SortedByColumn(const std::vector<std::int32_t>& rows, int col, bool ascending,
                                                        TPercentProgress& progress) {
   const std::size_t n = rows.size();
-  std::vector<QStringView> texts(n);
-  std::vector<QString> replaced;
-  if (OnBeforeSortExchange) replaced.resize(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    texts[i] = FRows[rows[i]].Cell(col, Columns());
-    if (OnBeforeSortExchange) {
-      const QString original = texts[i].toString();
-      replaced[i] = original;
-      OnBeforeSortExchange(this, original, replaced[i]);
-      texts[i] = replaced[i];
-    }
-    progress.Advance();
-  }
-
   std::vector<std::int32_t> sorted(n);
-  std::vector<TKeyedRow> keyed;
-  keyed.reserve(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    double value = 0.0;
-    std::uint64_t key = 0;  // empty: below every number
-    if (!texts[i].isEmpty()) {
-      if (!CellTextToNumber(texts[i], value)) break;
-      key = NumberSortKey(value);
+  const auto byKeys = [&](auto keyOf) {
+    std::vector<TKeyedRow> keyed(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::uint64_t key = keyOf(i);
+      keyed[i] = {ascending ? key : ~key, rows[i]};
     }
-    keyed.push_back({ascending ? key : ~key, rows[i]});
-  }
-  if (keyed.size() == n) {
     StableSortByKey(keyed);
     for (std::size_t i = 0; i < n; ++i) sorted[i] = keyed[i].Row;
     return sorted;
-  }
+  };
 
-  keyed = {};
+  std::vector<QStringView> texts(n);
+  std::vector<QString> replaced;
+  if (!OnBeforeSortExchange) {
+    // Without a hook the texts compared are the stored ones, so the column's
+    // keys stay good until it changes.
+    const TNumberKeys& cached = NumberKeys(col);
+    progress.Advance(qint64(n));
+    if (cached.Numeric) return byKeys([&](std::size_t i) { return cached.Keys[std::size_t(rows[i])]; });
+    for (std::size_t i = 0; i < n; ++i) texts[i] = FRows[rows[i]].Cell(col, Columns());
+  } else {
+    replaced.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      const QString original = FRows[rows[i]].Cell(col, Columns()).toString();
+      replaced[i] = original;
+      OnBeforeSortExchange(this, original, replaced[i]);
+      texts[i] = replaced[i];
+      progress.Advance();
+    }
+    std::vector<std::uint64_t> keys;
+    if (NumberKeysOf(texts, keys)) return byKeys([&](std::size_t i) { return keys[i]; });
+  }
   const std::vector<std::int32_t> order = CellTextOrder(texts, ascending);
   for (std::size_t i = 0; i < n; ++i) sorted[i] = rows[order[i]];
   return sorted;

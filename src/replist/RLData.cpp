@@ -24,9 +24,6 @@ TRLData::TRLData(QObject* AOwner) : TComponent(AOwner), FCommonHeader(QStringLit
   FStrings->SetAllocRowsBy(10);
   FStrings->Resize(FNrOfCols, FNrOfRows);
   FStrings->Clear();
-  FStrings->OnBeforeSortExchange = [this](QObject* sender, const QString& s, QString& t) {
-    BeforeSortExchange(sender, s, t);
-  };
   try {
     ResizeColumnArrays(FNrOfCols);
   } catch (const std::bad_alloc&) {

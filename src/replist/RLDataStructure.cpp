@@ -81,6 +81,11 @@ void TRLData::Sort(int Col, int ColSec, bool Ascending) {
   FSortColumn = Col;
   FSortColumnSec = ColSec;
   FSortOrder = Ascending;
+  // Without a handler the table may reuse the number keys it kept.
+  TBeforeSortExchgEvent hook;
+  if (OnBeforeSortExchange)
+    hook = [this](QObject* sender, const QString& s, QString& t) { BeforeSortExchange(sender, s, t); };
+  FStrings->OnBeforeSortExchange = hook;
   FStrings->Sort(Col, ColSec, Ascending);
 }
 

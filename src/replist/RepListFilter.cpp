@@ -94,7 +94,7 @@ void TReportListView::SortEnabledState(int SortColumn1, int SortColumn2, bool As
   HideEditor();
   try {
     InOneUpdate(*this, [&] {
-      if (ValidSortColumn(SortColumn1, columns)) d->Data->Sort(SortColumn1, SortColumn2, Ascending);
+      if (ValidSortColumn(SortColumn1, columns)) Sort(SortColumn1, SortColumn2, Ascending);
       GroupEnabledRowsFirst(d->Data->Strings(), NrOfRows());
     });
   } catch (const std::bad_alloc&) {

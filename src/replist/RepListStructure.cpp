@@ -138,6 +138,12 @@ void TReportListView::SetSecondarySortColumn(int v) {
 
 void TReportListView::Sort(int Col, int ColSec, bool Ascending) {
   TRepListSuppress hold(*this);
+  // The store asks for each compared text only while a handler listens;
+  // otherwise it reuses the number keys of its last sort of the column.
+  TBeforeSortExchgEvent hook;
+  if (OnBeforeSortExchange)
+    hook = [this](QObject*, const QString& s, QString& t) { Raise(OnBeforeSortExchange, this, s, t); };
+  d->Data->OnBeforeSortExchange = hook;
   d->Data->Sort(Col, ColSec, Ascending);
 }
 

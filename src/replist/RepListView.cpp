@@ -50,9 +50,6 @@ void TReportListView::ConnectStore() {
   const auto percent = [this](QObject*, int p) { Raise(OnPercentDone, this, p); };
   strings.OnPercentDone = percent;
   d->Data->OnPercentDone = percent;
-  strings.OnBeforeSortExchange = [this](QObject*, const QString& s, QString& t) {
-    Raise(OnBeforeSortExchange, this, s, t);
-  };
   d->Data->OnBeforeHTMLExport = [this](QObject*, QString& text, int col, int row) {
     Raise(OnBeforeHTMLExport, this, text, col, row);
   };
