@@ -115,12 +115,22 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
   for (std::size_t j = 0; j < columns.size(); ++j) marked[j] = ColumnCheckMode(columns[j]) != cmNone;
   std::vector<QStringView> texts(columns.size());
   const int rows = NrOfRows();
-  std::vector<bool> enabled(std::size_t(rows) + 1);
+  std::vector<bool> found(std::size_t(rows) + 1);
+  std::vector<TLogicOp> ops(std::size_t(rows) + 1);
   for (int r = 1; r <= rows; ++r) {
-    bool found = true;
+    bool f = true;
     TLogicOp op = loAnd;
-    Raise(OnBeforeFilter, this, r, found, op);
-    enabled[std::size_t(r)] = Combine(found, op, [&] {
+    Raise(OnBeforeFilter, this, r, f, op);
+    found[std::size_t(r)] = f;
+    ops[std::size_t(r)] = op;
+  }
+  // The handler hears of the rows in displayed order; the texts are read in
+  // storage order, the order their blocks lie in memory, since hopping
+  // through a sorted list costs a cache miss per row.
+  std::vector<bool> enabled(std::size_t(rows) + 1);
+  for (int storage = 1; storage <= rows; ++storage) {
+    const int r = s.DisplayedRowOf(storage);
+    enabled[std::size_t(r)] = Combine(found[std::size_t(r)], ops[std::size_t(r)], [&] {
       for (std::size_t j = 0; j < columns.size(); ++j) {
         const QStringView stored = s.GetStringView(columns[j], r);
         texts[j] = marked[j] ? ValueOfMarked(stored) : stored;
