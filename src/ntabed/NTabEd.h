@@ -51,8 +51,15 @@
 //    cell: in-place editing, Clear, Paste and Extract; cursor keys, Tab,
 //    PgUp/PgDn, Home and End still move.
 //  - Copy at full precision writes 17 significant digits (a double, also
-//    -0, comes back bit for bit); see NTabEdClipText.h for the reading of
-//    clipboard text.
+//    -0, comes back bit for bit). Reading clipboard text: lines end at LF
+//    (CR LF alike, a final line end adds no row); a line with tabs or
+//    semicolons is split into fields, each one position, so "####" and
+//    empty fields keep the columns after them; other lines are numbers
+//    separated by anything else; a comma inside a number is its decimal
+//    comma. GetClipMatrixSize counts with the same scanner.
+//  - The data menu's mask holds when it opens (a masked Clear or Extract
+//    stays disabled) and Paste is enabled only once a copy exists; the
+//    menus never open from inside their own handlers.
 #include <QString>
 #include <array>
 #include <cstdint>
