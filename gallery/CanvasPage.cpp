@@ -134,14 +134,13 @@ class CanvasPage : public GalleryPage {
       card->Paint();
     });
   }
-  QString Title() const override { return QStringLiteral("Canvas"); }
   std::vector<Shot> Shots() override { return {{QStringLiteral("TCanvas-testcard"), card}}; }
 
  private:
   TestCard* card;
 };
 
-PageRegistration registration(0, [] { return new CanvasPage; });
+PageRegistration registration(0, QStringLiteral("Canvas"), [] { return new CanvasPage; });
 
 }  // namespace
 }  // namespace gallery

@@ -76,7 +76,6 @@ class FoundationPage : public gallery::GalleryPage {
     layout->addWidget(FMarks);
     layout->addStretch();
   }
-  QString Title() const override { return QStringLiteral("Foundation"); }
   std::vector<gallery::Shot> Shots() override {
     return {{QStringLiteral("DrawFrame-styles"), FFrames}, {QStringLiteral("DrawMarkOnCanvas-marks"), FMarks}};
   }
@@ -88,4 +87,4 @@ class FoundationPage : public gallery::GalleryPage {
 
 }  // namespace
 
-static gallery::PageRegistration reg(10, [] { return new FoundationPage; });
+static gallery::PageRegistration reg(10, QStringLiteral("Foundation"), [] { return new FoundationPage; });

@@ -18,16 +18,21 @@ struct Shot {
 class GalleryPage : public QWidget {
  public:
   using QWidget::QWidget;
-  virtual QString Title() const = 0;
   virtual std::vector<Shot> Shots() = 0;
 };
 
 using PageFactory = std::function<GalleryPage*()>;
 
-// Pages register themselves at start-up; the order value sorts the tabs.
-struct PageRegistration {
-  PageRegistration(int order, PageFactory factory);
+// Pages register themselves at start-up with their tab's title; the order
+// value sorts the tabs. A page is built when its tab is first shown.
+struct PageEntry {
+  int order;
+  QString title;
+  PageFactory factory;
 };
-std::vector<std::pair<int, PageFactory>>& Pages();
+struct PageRegistration {
+  PageRegistration(int order, const QString& title, PageFactory factory);
+};
+std::vector<PageEntry>& Pages();
 
 }  // namespace gallery

@@ -17,14 +17,13 @@ class LabelsPage : public GalleryPage {
     layout->addStretch(1);
   }
 
-  QString Title() const override { return QStringLiteral("Labels"); }
   std::vector<Shot> Shots() override { return shots; }
 
  private:
   std::vector<Shot> shots;
 };
 
-PageRegistration registration(30, [] { return new LabelsPage; });
+PageRegistration registration(30, QStringLiteral("Labels"), [] { return new LabelsPage; });
 
 }  // namespace
 }  // namespace gallery

@@ -121,7 +121,6 @@ class MeterPage : public GalleryPage {
     slider->setValue(kSliderSteps * 62 / 100);
   }
 
-  QString Title() const override { return QStringLiteral("Meter"); }
   std::vector<Shot> Shots() override { return shots; }
 
  private:
@@ -139,7 +138,7 @@ class MeterPage : public GalleryPage {
   std::vector<Shot> shots;
 };
 
-PageRegistration registration(50, [] { return new MeterPage; });
+PageRegistration registration(50, QStringLiteral("Meter"), [] { return new MeterPage; });
 
 }  // namespace
 }  // namespace gallery

@@ -68,7 +68,6 @@ class NumIOPage : public GalleryPage {
     layout->addStretch();
   }
 
-  QString Title() const override { return QStringLiteral("Numeric input"); }
   std::vector<Shot> Shots() override {
     return {{QStringLiteral("TNumIO2-formats"), formats},
             {QStringLiteral("TNumIO2-spin"), spin},
@@ -187,7 +186,7 @@ class NumIOPage : public GalleryPage {
   QLabel* readout = nullptr;
 };
 
-PageRegistration registration(20, [] { return new NumIOPage; });
+PageRegistration registration(20, QStringLiteral("Numeric input"), [] { return new NumIOPage; });
 
 }  // namespace
 }  // namespace gallery

@@ -17,14 +17,13 @@ class ProgressPage : public GalleryPage {
     layout->addStretch(1);
   }
 
-  QString Title() const override { return QStringLiteral("Progress and switches"); }
   std::vector<Shot> Shots() override { return shots; }
 
  private:
   std::vector<Shot> shots;
 };
 
-PageRegistration registration(55, [] { return new ProgressPage; });
+PageRegistration registration(55, QStringLiteral("Progress and switches"), [] { return new ProgressPage; });
 
 }  // namespace
 }  // namespace gallery

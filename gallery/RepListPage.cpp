@@ -257,7 +257,6 @@ class RepListPage : public GalleryPage {
     connect(filterText, &QLineEdit::returnPressed, this, applyFilter);
   }
 
-  QString Title() const override { return QStringLiteral("Report list"); }
   std::vector<Shot> Shots() override {
     FList->setFixedSize(580, 300);
     if (!FFilterDemo) {
@@ -277,7 +276,7 @@ class RepListPage : public GalleryPage {
   bool FFiltered = false;
 };
 
-PageRegistration registration(60, [] { return new RepListPage; });
+PageRegistration registration(60, QStringLiteral("Report list"), [] { return new RepListPage; });
 
 }  // namespace
 }  // namespace gallery

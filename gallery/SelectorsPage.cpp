@@ -17,14 +17,13 @@ class SelectorsPage : public GalleryPage {
     layout->addStretch(1);
   }
 
-  QString Title() const override { return QStringLiteral("Selectors"); }
   std::vector<Shot> Shots() override { return shots; }
 
  private:
   std::vector<Shot> shots;
 };
 
-PageRegistration registration(57, [] { return new SelectorsPage; });
+PageRegistration registration(57, QStringLiteral("Selectors"), [] { return new SelectorsPage; });
 
 }  // namespace
 }  // namespace gallery

@@ -94,7 +94,6 @@ class TableEditorPage : public GalleryPage {
                           .arg(s.Bottom - editor->RowOffset()));
     };
   }
-  QString Title() const override { return QStringLiteral("Table editor"); }
   std::vector<Shot> Shots() override {
     editor->SetSelection({4, 3, 6, 5});
     return {{QStringLiteral("TNTabEd-measurements"), editor}};
@@ -104,7 +103,7 @@ class TableEditorPage : public GalleryPage {
   TNTabEd* editor;
 };
 
-PageRegistration registration(65, [] { return new TableEditorPage; });
+PageRegistration registration(65, QStringLiteral("Table editor"), [] { return new TableEditorPage; });
 
 }  // namespace
 }  // namespace gallery

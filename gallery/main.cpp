@@ -14,33 +14,55 @@
 
 namespace gallery {
 
-PageRegistration::PageRegistration(int order, PageFactory factory) {
-  Pages().emplace_back(order, std::move(factory));
+PageRegistration::PageRegistration(int order, const QString& title, PageFactory factory) {
+  Pages().push_back({order, title, std::move(factory)});
 }
 
-std::vector<std::pair<int, PageFactory>>& Pages() {
-  static std::vector<std::pair<int, PageFactory>> pages;
+std::vector<PageEntry>& Pages() {
+  static std::vector<PageEntry> pages;
   return pages;
 }
 
 namespace {
 
-// Each page sits in a scroll area, so the window works at any size: what
-// does not fit can be scrolled to.
-QScrollArea* Scrollable(GalleryPage* page) {
-  auto* area = new QScrollArea;
-  area->setWidget(page);
-  area->setWidgetResizable(true);
-  area->setFrameShape(QFrame::NoFrame);
-  return area;
-}
+// The tabs, each page in a scroll area so that the window works at any size
+// (what does not fit can be scrolled to). A page is built the first time its
+// tab is shown, so the window opens without building every page.
+class Tabs : public QTabWidget {
+ public:
+  explicit Tabs(std::vector<PageEntry> entries) : FEntries(std::move(entries)), FPages(FEntries.size()) {
+    for (const PageEntry& entry : FEntries) {
+      auto* area = new QScrollArea;
+      area->setWidgetResizable(true);
+      area->setFrameShape(QFrame::NoFrame);
+      addTab(area, entry.title);
+    }
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) { Page(index); });
+    if (count() > 0) Page(0);
+  }
 
-int WriteSnapshots(QTabWidget& tabs, const std::vector<GalleryPage*>& pages, const QString& dir) {
+  GalleryPage* Page(int index) {
+    if (index < 0 || index >= count()) return nullptr;
+    GalleryPage*& page = FPages[std::size_t(index)];
+    if (page == nullptr) {
+      page = FEntries[std::size_t(index)].factory();
+      static_cast<QScrollArea*>(widget(index))->setWidget(page);
+    }
+    return page;
+  }
+
+ private:
+  std::vector<PageEntry> FEntries;
+  std::vector<GalleryPage*> FPages;
+};
+
+int WriteSnapshots(Tabs& tabs, const QString& dir) {
   QDir().mkpath(dir);
   int written = 0;
   for (int i = 0; i < tabs.count(); ++i) {
-    GalleryPage* page = pages[std::size_t(i)];
     tabs.setCurrentIndex(i);
+    GalleryPage* page = tabs.Page(i);
+    QApplication::processEvents();  // lay the page out as it is shown
     for (const Shot& shot : page->Shots()) {
       QString path = QDir(dir).filePath(shot.fileName + QStringLiteral(".png"));
       if (shot.widget->grab().save(path)) {
@@ -73,14 +95,9 @@ int main(int argc, char** argv) {
   parser.addOption(snapshot);
   parser.process(app);
 
-  QTabWidget tabs;
-  auto factories = gallery::Pages();
-  std::stable_sort(factories.begin(), factories.end(), [](auto& a, auto& b) { return a.first < b.first; });
-  std::vector<gallery::GalleryPage*> pages;
-  for (auto& [order, factory] : factories) {
-    pages.push_back(factory());
-    tabs.addTab(gallery::Scrollable(pages.back()), pages.back()->Title());
-  }
+  auto entries = gallery::Pages();
+  std::stable_sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.order < b.order; });
+  gallery::Tabs tabs(std::move(entries));
   tabs.setMinimumSize(320, 240);
   tabs.resize(900, 640);
 
@@ -89,7 +106,7 @@ int main(int argc, char** argv) {
   if (parser.isSet(snapshot) || headless) {
     QString dir = parser.isSet(snapshot) ? parser.value(snapshot) : QStringLiteral("gallery-snapshots");
     tabs.show();
-    return gallery::WriteSnapshots(tabs, pages, dir);
+    return gallery::WriteSnapshots(tabs, dir);
   }
   tabs.show();
   return app.exec();
