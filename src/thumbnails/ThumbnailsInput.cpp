@@ -1,0 +1,139 @@
+// The thumbnail strip's mouse, wheel and keys: the focus frame follows the
+// pointer or the arrow keys, clicks and keys select, the wheel and the
+// paging keys scroll.
+#include <algorithm>
+#include <cmath>
+
+#include "host/KeyCodes.h"
+#include "thumbnails/ThumbnailsPrivate.h"
+
+namespace vyr {
+namespace {
+
+// One wheel notch scrolls a third of a row.
+constexpr double kRowsPerNotch = 1.0 / 3.0;
+constexpr int kNotch = 120;
+
+}  // namespace
+
+// A double click arrives as DblClick, then as a press flagged ssDouble that
+// brings its place.
+void TThumbnails::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseDown(Button, Shift, X, Y);
+  const bool dbl = d->DblClickPending && (Shift & ssDouble);
+  d->DblClickPending = false;
+  if (dbl) Raise(OnImageDblClick, this, X, Y, CalcSlideIndex(X, Y));
+}
+
+void TThumbnails::MouseMove(TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseMove(Shift, X, Y);
+  if (d->FocusLinewidth == 0) return;
+  MoveFocusTo(CalcSlideIndex(X, Y));
+}
+
+// The frame the keys put on a slide stays while the control has the focus.
+void TThumbnails::MouseLeave() {
+  TGraphicControl::MouseLeave();
+  if (d->FocusLinewidth == 0 || Focused()) return;
+  MoveFocusTo(0);
+}
+
+void TThumbnails::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseUp(Button, Shift, X, Y);
+  if (Button != mbLeft || (X == -1 && Y == -1)) return;
+  const int slide = CalcSlideIndex(X, Y);
+  if (SelectByClick(slide, Shift)) SelectionChanged();
+  Raise(OnImageClick, this, X, Y, slide);
+}
+
+void TThumbnails::DblClick() {
+  TGraphicControl::DblClick();
+  d->DblClickPending = true;
+}
+
+void TThumbnails::SelectionChanged() {
+  Repaint();
+  Raise(OnSelectionChange, this);
+}
+
+bool TThumbnails::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  if (TGraphicControl::DoMouseWheel(Shift, WheelDelta, MousePos) || WheelDelta == 0) return true;
+  ScrollRows(-double(WheelDelta) / kNotch * kRowsPerNotch);
+  if (d->FocusLinewidth != 0) MoveFocusTo(CalcSlideIndex(MousePos.X, MousePos.Y));
+  return true;
+}
+
+// Scrolls by rows, no further than the last row resting on the bottom
+// margin.
+void TThumbnails::ScrollRows(double rows) {
+  const TThumbGeometry g = d->Geometry(Width(), Height());
+  const double last = double(g.RowOf(d->Max)) * g.Pitch() + g.Distance + g.Extent() + 2 * kMargin + 1 - Height();
+  const double pixels = std::clamp(g.ScrollPixels() + rows * g.Pitch(), 0.0, std::max(last, 0.0));
+  SetFirstThumbIdx(g.FirstForScroll(pixels));
+}
+
+void TThumbnails::ScrollToSlide(int SldNum) {
+  if (SldNum < d->Min || SldNum > d->Max) return;
+  const TThumbGeometry g = d->Geometry(Width(), Height());
+  const double rowTop = double(g.RowOf(SldNum)) * g.Pitch();
+  const double now = g.ScrollPixels();
+  // The row's top shows from scroll rowTop + d down, its bottom from
+  // scroll lowest up.
+  const double lowest = rowTop + g.Distance + g.Extent() + 2 * kMargin + 1 - Height();
+  double pixels = now;
+  if (now > rowTop + g.Distance)
+    pixels = rowTop;
+  else if (now < lowest)
+    pixels = std::min(lowest, rowTop);
+  if (pixels != now) SetFirstThumbIdx(g.FirstForScroll(pixels));
+}
+
+void TThumbnails::ShowKeySlide(int slide) {
+  ScrollToSlide(slide);
+  MoveFocusTo(slide);
+}
+
+void TThumbnails::MoveByKey(int slide, TShiftState Shift) {
+  ShowKeySlide(slide);
+  if (d->SelectMode == ssmMultiple && (Shift & ssCtrl)) return;
+  if (SelectByClick(slide, Shift)) SelectionChanged();
+}
+
+// Space and Enter act on the framed slide as a click and a double click
+// would, reporting the slide's centre.
+void TThumbnails::ClickByKey(int slide, bool dbl, TShiftState Shift) {
+  ShowKeySlide(slide);
+  if (!dbl && SelectByClick(slide, Shift)) SelectionChanged();
+  int x = 0, y = 0;
+  CalcSlidePos(slide, x, y);
+  const int centre = d->Geometry(Width(), Height()).Extent() / 2;
+  Raise(dbl ? OnImageDblClick : OnImageClick, this, x + centre, y + centre, slide);
+}
+
+void TThumbnails::KeyDown(quint16& Key, TShiftState Shift) {
+  TGraphicControl::KeyDown(Key, Shift);
+  const TThumbGeometry g = d->Geometry(Width(), Height());
+  const int from = d->FocusedSlide != 0 ? d->FocusedSlide : std::clamp(g.FirstOfTopRow(), d->Min, d->Max);
+  const long long page = 1LL * std::max(1, (Height() - 2 * kMargin) / g.Pitch()) * g.NumHoriz;
+  long long to = from;
+  switch (Key) {
+    case VK_LEFT: to = from - 1LL; break;
+    case VK_RIGHT: to = from + 1LL; break;
+    case VK_UP: to = 0LL + from - g.NumHoriz; break;
+    case VK_DOWN: to = 0LL + from + g.NumHoriz; break;
+    case VK_PRIOR: to = from - page; break;
+    case VK_NEXT: to = from + page; break;
+    case VK_HOME: to = d->Min; break;
+    case VK_END: to = d->Max; break;
+    case VK_SPACE:
+    case VK_RETURN:
+      ClickByKey(from, Key == VK_RETURN, Shift);
+      Key = 0;
+      return;
+    default: return;
+  }
+  Key = 0;
+  MoveByKey(int(std::clamp<long long>(to, d->Min, d->Max)), Shift);
+}
+
+}  // namespace vyr
