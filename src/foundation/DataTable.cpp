@@ -1,5 +1,6 @@
 // TDataTable: construction, cell values and state bytes.
 #include "foundation/DataTable.h"
+#include <algorithm>
 
 #include <bit>
 #include <cmath>
@@ -45,7 +46,7 @@ bool TDataTable::ForEachCell(F f) {
   bool changed = false;
   for (TDataRow& row : FRows) {
     double* values = row.Values();
-    std::uint8_t* states = row.States(FNrCols);
+    std::uint8_t* states = row.States(FColCap);
     for (int c = 0; c < FNrCols; ++c) changed |= f(values[c], states[c]);
   }
   return changed;
@@ -75,7 +76,7 @@ void TDataTable::SetElem(int col, int row, double value) {
 }
 
 std::uint8_t TDataTable::GetCellState(int col, int row) const {
-  return ValidCol(col) && ValidRow(row) ? FRows[row - 1].States(FNrCols)[col - 1] : 0;
+  return ValidCol(col) && ValidRow(row) ? FRows[row - 1].States(FColCap)[col - 1] : 0;
 }
 
 void TDataTable::SetCellState(int col, int row, std::uint8_t state) {
@@ -86,6 +87,43 @@ void TDataTable::SetCellState(int col, int row, std::uint8_t state) {
 
 bool TDataTable::GetIsNumber(int col, int row) const {
   return ValidCol(col) && ValidRow(row) && (GetCellState(col, row) & (csbInvalid | csbEmpty)) == 0;
+}
+
+std::span<const double> TDataTable::RowValues(int row) const {
+  if (!ValidRow(row)) return {};
+  return {FRows[row - 1].Values(), std::size_t(FNrCols)};
+}
+
+std::span<const std::uint8_t> TDataTable::RowStates(int row) const {
+  if (!ValidRow(row)) return {};
+  return {FRows[row - 1].States(FColCap), std::size_t(FNrCols)};
+}
+
+void TDataTable::CopyBlockFrom(const TDataTable& source, int c1, int r1, int c2, int r2) {
+  if (&source == this) {  // a block of itself: copy aside, then take the copy's cells
+    TDataTable block;
+    block.CopyBlockFrom(*this, c1, r1, c2, r2);
+    Resize(block.FNrCols, block.FNrRows);
+    FRows.swap(block.FRows);
+    FColCap = block.FColCap;
+    DataChanged();
+    return;
+  }
+  c1 = std::max(c1, 1);
+  r1 = std::max(r1, 1);
+  c2 = std::min(c2, source.NrOfColumns());
+  r2 = std::min(r2, source.NrOfRows());
+  if (c2 < c1 || r2 < r1) {
+    Resize(0, 0);
+    return;
+  }
+  Resize(c2 - c1 + 1, r2 - r1 + 1);
+  for (int r = r1; r <= r2; ++r) {
+    TDataRow& row = FRows[r - r1];
+    std::copy_n(source.RowValues(r).data() + (c1 - 1), FNrCols, row.Values());
+    std::copy_n(source.RowStates(r).data() + (c1 - 1), FNrCols, row.States(FColCap));
+  }
+  DataChanged();
 }
 
 void TDataTable::Fill(double value) {

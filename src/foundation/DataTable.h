@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "foundation/CoreEvents.h"
@@ -87,6 +88,14 @@ class TDataTable : public QObject {
   std::uint8_t GetCellState(int col, int row) const;
   void SetCellState(int col, int row, std::uint8_t state);
   bool GetIsNumber(int col, int row) const;
+  // The values and state bytes of row 1..NrOfRows(), NrOfColumns() each;
+  // empty for other rows. Bulk readers use them instead of a call per cell.
+  std::span<const double> RowValues(int row) const;
+  std::span<const std::uint8_t> RowStates(int row) const;
+  // This table becomes a copy of the values and states of the block
+  // c1..c2 x r1..r2 of source (clamped to it; empty when nothing is left);
+  // names, setup and comment stay. One data-changed notification.
+  void CopyBlockFrom(const TDataTable& source, int c1, int r1, int c2, int r2);
 
   // SetElem on every cell.
   void Fill(double value);
@@ -162,16 +171,17 @@ class TDataTable : public QObject {
   bool ValidCol(int col) const { return col >= 1 && col <= FNrCols; }
   bool ValidRow(int row) const { return row >= 1 && row <= FNrRows; }
   double& Value(int col, int row) { return FRows[row - 1].Values()[col - 1]; }
-  std::uint8_t& State(int col, int row) { return FRows[row - 1].States(FNrCols)[col - 1]; }
+  std::uint8_t& State(int col, int row) { return FRows[row - 1].States(FColCap)[col - 1]; }
   // Applies f(value, state) to every cell; true when any cell changed.
   template <class F>
   bool ForEachCell(F f);
   void DataChanged();
   void SetupChanged();
   void Resized(int oldCols, int oldRows);
-  // Every row laid out anew for sourceOf.size() columns
-  // (TDataRow::Remapped); all or nothing. The column setup is the caller's.
-  void RemapColumns(const std::vector<int>& sourceOf);
+  // Every row laid out anew for sourceOf.size() columns with room for
+  // capacity (TDataRow::Remapped); all or nothing. The column setup is the
+  // caller's.
+  void RemapColumns(const std::vector<int>& sourceOf, int capacity);
   // Orders the places low..high (rows or columns) stably by keyOf(place)
   // with exchange(i, j), reporting each exchange to OnSortExchange and
   // progress to OnPercentDone; then the data-changed (and, with
@@ -181,6 +191,7 @@ class TDataTable : public QObject {
 
   int FNrCols = 0;
   int FNrRows = 0;
+  int FColCap = 0;  // columns each row has room for, at least FNrCols
   std::vector<TDataRow> FRows;  // row r at index r - 1
   std::vector<QString> FRowNames;
   std::vector<std::uint8_t> FRowAttribs;

@@ -29,12 +29,13 @@ void ReserveOneMore(V& v) {
 
 }  // namespace
 
-void TDataTable::RemapColumns(const std::vector<int>& sourceOf) {
+void TDataTable::RemapColumns(const std::vector<int>& sourceOf, int capacity) {
   std::vector<TDataRow> rows;
   rows.reserve(FRows.capacity());
-  for (const TDataRow& row : FRows) rows.push_back(row.Remapped(FNrCols, sourceOf));
+  for (const TDataRow& row : FRows) rows.push_back(row.Remapped(FColCap, sourceOf, capacity));
   FRows.swap(rows);
   FNrCols = static_cast<int>(sourceOf.size());
+  FColCap = capacity;
 }
 
 void TDataTable::Resize(int cols, int rows) {
@@ -46,7 +47,8 @@ void TDataTable::Resize(int cols, int rows) {
   CheckSize(cols, rows);
   std::vector<TDataRow> added;
   try {
-    for (int r = oldRows; r < rows; ++r) added.emplace_back(cols);
+    const int capacity = cols == oldCols ? FColCap : cols;
+    for (int r = oldRows; r < rows; ++r) added.emplace_back(capacity);
     FRows.reserve(rows);
     FRowNames.reserve(rows);
     FRowAttribs.reserve(rows);
@@ -54,7 +56,7 @@ void TDataTable::Resize(int cols, int rows) {
     if (cols != oldCols) {
       std::vector<int> sourceOf(cols);
       for (int j = 0; j < cols; ++j) sourceOf[j] = j < oldCols ? j : -1;
-      RemapColumns(sourceOf);
+      RemapColumns(sourceOf, cols);
     }
   } catch (const std::bad_alloc&) {
     throw OutOfMemory(cols, rows);
@@ -75,7 +77,7 @@ void TDataTable::InsertRow(int row) {
   CheckSize(FNrCols, qint64(FNrRows) + 1);
   TDataRow fresh;
   try {
-    fresh = TDataRow(FNrCols);
+    fresh = TDataRow(FColCap);
     ReserveOneMore(FRows);
     ReserveOneMore(FRowNames);
     ReserveOneMore(FRowAttribs);
@@ -98,14 +100,22 @@ void TDataTable::RemoveRow(int row) {
   Resized(FNrCols, FNrRows + 1);
 }
 
+// A row with room left takes the new column by shifting the cells behind
+// it. Without room every row is laid out anew with about an eighth more,
+// so a run of insertions copies the table only now and then.
 void TDataTable::InsertColumn(int col) {
   if (col < 1 || col > FNrCols + 1) return;
   CheckSize(qint64(FNrCols) + 1, FNrRows);
-  std::vector<int> sourceOf(std::size_t(FNrCols) + 1);
-  for (int j = 0; j <= FNrCols; ++j) sourceOf[j] = j < col - 1 ? j : (j == col - 1 ? -1 : j - 1);
   try {
     ReserveOneMore(FCols);
-    RemapColumns(sourceOf);
+    if (FNrCols == FColCap) {
+      std::vector<int> sourceOf(std::size_t(FNrCols) + 1);
+      for (int j = 0; j <= FNrCols; ++j) sourceOf[j] = j < col - 1 ? j : (j == col - 1 ? -1 : j - 1);
+      RemapColumns(sourceOf, FNrCols + 1 + std::max(4, FNrCols / 8));
+    } else {
+      for (TDataRow& row : FRows) row.InsertCell(FNrCols, FColCap, col - 1);
+      ++FNrCols;
+    }
   } catch (const std::bad_alloc&) {
     throw OutOfMemory(qint64(FNrCols) + 1, FNrRows);
   }
@@ -113,15 +123,12 @@ void TDataTable::InsertColumn(int col) {
   Resized(FNrCols - 1, FNrRows);
 }
 
+// The rows keep their room; the freed cell at the end is cleared when a
+// later insertion reuses it.
 void TDataTable::RemoveColumn(int col) {
   if (!ValidCol(col)) return;
-  std::vector<int> sourceOf(std::size_t(FNrCols) - 1);
-  for (int j = 0; j < FNrCols - 1; ++j) sourceOf[j] = j < col - 1 ? j : j + 1;
-  try {
-    RemapColumns(sourceOf);
-  } catch (const std::bad_alloc&) {
-    throw OutOfMemory(qint64(FNrCols) - 1, FNrRows);
-  }
+  for (TDataRow& row : FRows) row.RemoveCell(FNrCols, FColCap, col - 1);
+  --FNrCols;
   FCols.erase(FCols.begin() + (col - 1));
   Resized(FNrCols + 1, FNrRows);
 }
@@ -139,7 +146,7 @@ void TDataTable::MirrorColumns() {
   if (FNrCols < 2) return;
   for (TDataRow& row : FRows) {
     std::reverse(row.Values(), row.Values() + FNrCols);
-    std::reverse(row.States(FNrCols), row.States(FNrCols) + FNrCols);
+    std::reverse(row.States(FColCap), row.States(FColCap) + FNrCols);
   }
   std::reverse(FCols.begin(), FCols.end());
   DataChanged();

@@ -19,6 +19,17 @@ bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 // no number starts there. ok is false for a number beyond the double range
 // or a literal too long to be one.
 bool ReadNumber(const char*& p, const char* end, double& value, bool& ok) {
+  // Callers start here only where StartsNumber holds, so from_chars reads
+  // a plain number whole. A comma right behind (a decimal comma), or a
+  // range error, goes the long way, which finds the number's extent itself.
+  {
+    auto [ptr, ec] = std::from_chars(*p == '+' ? p + 1 : p, end, value);
+    if (ec == std::errc() && (ptr == end || *ptr != ',')) {
+      p = ptr;
+      ok = true;
+      return true;
+    }
+  }
   const char* i = p;
   const bool plus = *i == '+';
   if (*i == '+' || *i == '-') ++i;
@@ -79,16 +90,20 @@ bool StartsNumber(const char* i, const char* end) {
 TClipShape ScanClipNumbers(QStringView text, int maxCols, int maxRows,
                            const std::function<void(int, int, double)>& cell) {
   TClipShape shape;
-  // Every character that matters is ASCII; others turn into '?'.
-  const QByteArray bytes = text.toLatin1();
-  const char* b = bytes.constData();
-  const char* const textEnd = b + bytes.size();
+  // Every character that matters is ASCII; others turn into '?'. Each line
+  // is narrowed on its own, so the text is read once, in the cache.
+  QByteArray line;
+  const qsizetype textEnd = text.size();
+  qsizetype start = 0;
   int j = 0;
-  while (b < textEnd) {
-    const char* e = static_cast<const char*>(std::memchr(b, '\n', std::size_t(textEnd - b)));
-    const char* next = e ? e + 1 : textEnd;
-    if (!e) e = textEnd;
-    const char* le = (e > b && e[-1] == '\r') ? e - 1 : e;
+  while (start < textEnd) {
+    const qsizetype lf = text.indexOf(u'\n', start);
+    const qsizetype stop = lf < 0 ? textEnd : lf;
+    line = text.sliced(start, stop - start).toLatin1();
+    start = stop + 1;
+    const char* const b = line.constData();
+    const char* le = b + line.size();
+    if (le > b && le[-1] == '\r') --le;
     const bool fields = std::memchr(b, '\t', std::size_t(le - b)) || std::memchr(b, ';', std::size_t(le - b));
     const bool rowInside = j < maxRows;
     int i = 0;
@@ -100,18 +115,17 @@ TClipShape ScanClipNumbers(QStringView text, int maxCols, int maxRows,
       if (ok && rowInside && i < maxCols) cell(i, j, v);
     };
     if (fields) {
-      const char* f = b;
+      // A field's first number, then on to the separator. No number holds a
+      // tab or a semicolon, so reading it needs no field end of its own.
+      const auto separator = [](char ch) { return ch == '\t' || ch == ';'; };
+      const char* p = b;
       while (true) {
-        const char* fe = f;
-        while (fe < le && *fe != '\t' && *fe != ';') ++fe;
-        for (const char* p = f; p < fe; ++p)
-          if (StartsNumber(p, fe)) {
-            take(p, fe);
-            break;
-          }
+        while (p < le && !separator(*p) && !StartsNumber(p, le)) ++p;
+        if (p < le && !separator(*p)) take(p, le);
+        while (p < le && !separator(*p)) ++p;
         ++i;
-        if (fe >= le) break;
-        f = fe + 1;
+        if (p >= le) break;
+        ++p;
       }
     } else {
       const char* p = b;
@@ -126,7 +140,6 @@ TClipShape ScanClipNumbers(QStringView text, int maxCols, int maxRows,
     }
     shape.Cols = std::max(shape.Cols, i);
     ++j;
-    b = next;
   }
   shape.Rows = j;
   return shape;
@@ -148,14 +161,16 @@ void AppendFullPrecision(std::string& out, double x) {
 void AppendClipText(std::string& out, const TDataTable& t, int c1, int r1, int c2, int r2, bool fullPrec,
                     const std::function<int(int)>& decimals) {
   for (int r = r1; r <= r2; ++r) {
+    const std::span<const double> values = t.RowValues(r);
+    const std::span<const std::uint8_t> states = t.RowStates(r);
     for (int c = c1; c <= c2; ++c) {
       out.push_back(c == c1 ? ' ' : '\t');
-      if (!t.GetIsNumber(c, r))
+      if (states[c - 1] & (csbInvalid | csbEmpty))
         out.append("####");
       else if (fullPrec)
-        AppendFullPrecision(out, t.GetElem(c, r));
+        AppendFullPrecision(out, values[c - 1]);
       else
-        out.append(FormatFloatField(1, decimals(c), t.GetElem(c, r)).toStdString());
+        out.append(FormatFloatField(1, decimals(c), values[c - 1]).toStdString());
     }
     out.append("\r\n");
   }

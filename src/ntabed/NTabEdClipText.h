@@ -37,7 +37,7 @@ struct TClipShape {
 TClipShape ScanClipNumbers(QStringView text, int maxCols, int maxRows,
                            const std::function<void(int i, int j, double value)>& cell);
 
-// Appends the text of the cells c1..c2 x r1..r2 of t; decimals(c) gives a
+// Appends the text of the cells c1..c2 x r1..r2, which lie inside t; decimals(c) gives a
 // column's precision for the short form.
 void AppendClipText(std::string& out, const TDataTable& t, int c1, int r1, int c2, int r2, bool fullPrec,
                     const std::function<int(int)>& decimals);

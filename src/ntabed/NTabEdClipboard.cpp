@@ -69,12 +69,7 @@ void TNTabEd::PopupMenuClickCopy(TObject*) {
   int c1, r1, c2, r2;
   if (!SelectedData(c1, r1, c2, r2)) return;
   const TDataTable& t = Data();
-  d->DataCopy.Resize(c2 - c1 + 1, r2 - r1 + 1);
-  for (int r = r1; r <= r2; ++r)
-    for (int c = c1; c <= c2; ++c) {
-      d->DataCopy.SetElem(c - c1 + 1, r - r1 + 1, t.GetElem(c, r));
-      d->DataCopy.SetCellState(c - c1 + 1, r - r1 + 1, t.GetCellState(c, r));
-    }
+  d->DataCopy.CopyBlockFrom(t, c1, r1, c2, r2);
   std::string text;
   text.reserve(std::size_t(c2 - c1 + 1) * std::size_t(r2 - r1 + 1) * 26);
   AppendClipText(text, t, c1, r1, c2, r2, d->ClipUseFullPrec, [this](int c) { return d->Dec(c); });

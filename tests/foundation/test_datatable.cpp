@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <tuple>
@@ -268,6 +269,82 @@ TEST(DataTableShape, InsertAndRemoveColumnsMoveTheirSetup) {
   ASSERT_EQ(log.calls.size(), 3u);
   EXPECT_EQ(log.calls[0], TSize(3, 2, 4, 2));
   EXPECT_EQ(log.calls[2], TSize(5, 2, 4, 2));
+}
+
+// Column insertions shift cells inside each row's spare room; removals
+// leave a stale cell behind. A long random run of every shape operation,
+// against a plain model, shows that no stale value or state ever surfaces
+// and that values and states stay in their columns.
+TEST(DataTableShape, ShapeOperationsAgreeWithAPlainModel) {
+  using Cell = std::pair<double, std::uint8_t>;
+  std::vector<std::vector<Cell>> model(3, std::vector<Cell>(4));  // [row][col]
+  TDataTable t(4, 3);
+  std::uint32_t seed = 12345;
+  auto next = [&](int n) {
+    seed = seed * 1664525u + 1013904223u;
+    return int((seed >> 8) % std::uint32_t(n));
+  };
+  for (int step = 0; step < 3000; ++step) {
+    const int cols = t.NrOfColumns(), rows = t.NrOfRows();
+    switch (next(7)) {
+      case 0:
+      case 1: {  // write a cell
+        if (cols == 0 || rows == 0) break;
+        const int c = next(cols), r = next(rows);
+        const double v = step + 0.5;
+        const std::uint8_t s = std::uint8_t(next(256) & ~(csbInvalid | csbEmpty));
+        t.SetCellState(c + 1, r + 1, s);
+        t.SetElem(c + 1, r + 1, v);
+        model[r][c] = {v, s};
+        break;
+      }
+      case 2: {
+        const int c = next(cols + 1);
+        t.InsertColumn(c + 1);
+        for (auto& row : model) row.insert(row.begin() + c, Cell{0.0, 0});
+        break;
+      }
+      case 3:
+        if (cols > 1) {
+          const int c = next(cols);
+          t.RemoveColumn(c + 1);
+          for (auto& row : model) row.erase(row.begin() + c);
+        }
+        break;
+      case 4: {
+        const int r = next(rows + 1);
+        t.InsertRow(r + 1);
+        model.insert(model.begin() + r, std::vector<Cell>(std::size_t(cols)));
+        break;
+      }
+      case 5:
+        if (rows > 1) {
+          const int r = next(rows);
+          t.RemoveRow(r + 1);
+          model.erase(model.begin() + r);
+        }
+        break;
+      case 6:
+        if (next(4) == 0) {
+          const int nc = 1 + next(12), nr = 1 + next(8);
+          t.Resize(nc, nr);
+          model.resize(std::size_t(nr), std::vector<Cell>(std::size_t(nc)));
+          for (auto& row : model) row.resize(std::size_t(nc));
+        } else {
+          t.MirrorColumns();
+          for (auto& row : model) std::reverse(row.begin(), row.end());
+        }
+        break;
+    }
+    ASSERT_EQ(t.NrOfRows(), int(model.size())) << "step " << step;
+    for (int r = 0; r < t.NrOfRows(); ++r) {
+      ASSERT_EQ(t.NrOfColumns(), int(model[r].size())) << "step " << step;
+      for (int c = 0; c < t.NrOfColumns(); ++c) {
+        ASSERT_EQ(t.GetElem(c + 1, r + 1), model[r][c].first) << "step " << step << " cell " << c << "," << r;
+        ASSERT_EQ(t.GetCellState(c + 1, r + 1), model[r][c].second) << "step " << step << " cell " << c << "," << r;
+      }
+    }
+  }
 }
 
 TEST(DataTableShape, MirrorMovesNamesAlong) {
