@@ -1,98 +1,30 @@
 // The table editor to assistive technology: a table of its data cells,
 // each cell's text as painted, the column and row names as descriptions and
 // the selected block as the selection.
-#include <QPointer>
-#include <climits>
-#include <map>
-
-#include "host/Accessible.h"
+#include "host/GridAccessible.h"
 #include "ntabed/NTabEdPrivate.h"
 
 namespace vyr {
 
 namespace {
 
-class TNTabCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class TNTabAccessible : public TGridAccessible {
  public:
-  TNTabCellAccessible(TNTabEd* ed, int row, int column) : FEd(ed), FRow(row), FColumn(column) {}
-
-  bool isValid() const override { return FEd && FRow < FEd->NrOfRows() && FColumn < FEd->NrOfColumns(); }
-  QObject* object() const override { return nullptr; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(FEd.data()); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QString text(QAccessible::Text t) const override {
-    if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value)) return {};
-    return FEd->CellText(FColumn + 1, FRow + 1).trimmed();
-  }
-  void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override {
-    if (!isValid()) return {};
-    const TRect r = FEd->CellRect(FColumn + 1 + FEd->ColOffset(), FRow + 1 + FEd->RowOffset());
-    return QRect(FEd->mapToGlobal(QPoint(r.Left, r.Top)), QSize(r.Width(), r.Height()));
-  }
-  QAccessible::Role role() const override { return QAccessible::Cell; }
-  QAccessible::State state() const override {
-    QAccessible::State s;
-    s.selectable = true;
-    s.selected = isSelected();
-    s.invisible = rect().isEmpty();
-    s.readOnly = isValid() && (FEd->DataReadOnly() || (FEd->CellState(FColumn + 1, FRow + 1) & csbReadOnly));
-    return s;
-  }
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
-  }
-  bool isSelected() const override {
-    return isValid() && FEd->Selection().Contains(FColumn + 1 + FEd->ColOffset(), FRow + 1 + FEd->RowOffset());
-  }
-  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-  int columnIndex() const override { return FColumn; }
-  int rowIndex() const override { return FRow; }
-  int columnExtent() const override { return 1; }
-  int rowExtent() const override { return 1; }
-  QAccessibleInterface* table() const override { return parent(); }
-
- private:
-  QPointer<TNTabEd> FEd;
-  int FRow, FColumn;
-};
-
-class TNTabAccessible : public TControlAccessible, public QAccessibleTableInterface {
- public:
-  explicit TNTabAccessible(TNTabEd* ed) : TControlAccessible(ed) {}
-  ~TNTabAccessible() override {
-    for (const auto& [cell, id] : FCells) QAccessible::deleteAccessibleInterface(id);
-  }
+  explicit TNTabAccessible(TNTabEd* ed) : TGridAccessible(ed) {}
   TNTabEd* Ed() const { return static_cast<TNTabEd*>(widget()); }
 
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
-    return TControlAccessible::interface_cast(type);
+  QString CellText(int row, int column) const override { return Ed()->CellText(column + 1, row + 1).trimmed(); }
+  TPoint CellGridPos(int row, int column) const override {
+    return {column + 1 + Ed()->ColOffset(), row + 1 + Ed()->RowOffset()};
   }
-  int childCount() const override {
-    const long long cells = 1LL * rowCount() * columnCount();
-    return cells > INT_MAX ? INT_MAX : int(cells);
+  bool CellSelected(int row, int column) const override {
+    const TPoint pos = CellGridPos(row, column);
+    return Ed()->Selection().Contains(pos.X, pos.Y);
   }
-  QAccessibleInterface* child(int index) const override {
-    const int columns = columnCount();
-    return index < 0 || columns == 0 ? nullptr : cellAt(index / columns, index % columns);
+  void AddCellState(int row, int column, QAccessible::State& state) const override {
+    state.readOnly = Ed()->DataReadOnly() || (Ed()->CellState(column + 1, row + 1) & csbReadOnly);
   }
-  int indexOfChild(const QAccessibleInterface* child) const override {
-    const auto* cell = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
-    return cell ? cell->rowIndex() * columnCount() + cell->columnIndex() : -1;
-  }
-  QAccessibleInterface* cellAt(int row, int column) const override {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return nullptr;
-    auto& id = FCells[{row, column}];
-    if (id == 0) id = QAccessible::registerAccessibleInterface(new TNTabCellAccessible(Ed(), row, column));
-    return QAccessible::accessibleInterface(id);
-  }
-  QAccessibleInterface* caption() const override { return nullptr; }
-  QAccessibleInterface* summary() const override { return nullptr; }
+
   QString columnDescription(int column) const override { return Ed()->ColName(column + 1); }
   QString rowDescription(int row) const override { return Ed()->RowName(row + 1); }
   int columnCount() const override { return Ed()->NrOfColumns(); }
@@ -105,21 +37,6 @@ class TNTabAccessible : public TControlAccessible, public QAccessibleTableInterf
         if (auto* cell = cellAt(r - Ed()->RowOffset() - 1, c - Ed()->ColOffset() - 1)) cells << cell;
     return cells;
   }
-  int selectedCellCount() const override { return int(selectedCells().size()); }
-  int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override { return 0; }
-  QList<int> selectedColumns() const override { return {}; }
-  QList<int> selectedRows() const override { return {}; }
-  bool isColumnSelected(int) const override { return false; }
-  bool isRowSelected(int) const override { return false; }
-  bool selectRow(int) override { return false; }
-  bool selectColumn(int) override { return false; }
-  bool unselectRow(int) override { return false; }
-  bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
- private:
-  mutable std::map<std::pair<int, int>, QAccessible::Id> FCells;
 };
 
 }  // namespace

@@ -326,4 +326,13 @@ TEST(NTabEdAccessible, IsATableOfTheDataCells) {
   EXPECT_EQ(table->rowCount(), 4);
   EXPECT_EQ(table->columnDescription(1), QStringLiteral("volts"));
   EXPECT_EQ(table->cellAt(2, 1)->text(QAccessible::Value), QStringLiteral("1.500"));
+  // The cell's place on screen lies inside the border, where it is painted.
+  QAccessibleInterface* cell = table->cellAt(2, 1);
+  const TRect r = ed->CellRect(2 + ed->ColOffset(), 3 + ed->RowOffset());
+  EXPECT_EQ(cell->rect().topLeft(), ed->mapToGlobal(QPoint(r.Left, r.Top)));
+  ed->SetBorderStyle(bsSingle);
+  const TRect inside = ed->CellRect(2 + ed->ColOffset(), 3 + ed->RowOffset());
+  EXPECT_EQ(cell->rect().topLeft(), ed->mapToGlobal(QPoint(inside.Left + 2, inside.Top + 2)));
+  ed->SetDataReadOnly(true);
+  EXPECT_TRUE(cell->state().readOnly);
 }
