@@ -96,6 +96,11 @@ class TStringArray : public QObject {
   // value. OnBeforeSortExchange may replace each compared text first.
   // An invalid col is ignored.
   void Sort(int col, int colSec, bool ascending);
+  // Shows first the rows whose attribute has no bit of mask, sorted as Sort
+  // does (starting from their storage order; an invalid col keeps their
+  // displayed order), then the other rows in their displayed order. Only
+  // the first group is sorted, so its cost follows its size.
+  void SortUnmarkedFirst(std::uint8_t mask, int col, int colSec, bool ascending);
   // Shows the rows in storage order again.
   void UnSort();
   // Makes the displayed order the storage order; what is shown stays.

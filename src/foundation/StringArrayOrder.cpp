@@ -85,26 +85,36 @@ std::vector<std::int32_t> TStringArray::SortedByColumn(const std::vector<std::in
   return sorted;
 }
 
-void TStringArray::Sort(int col, int colSec, bool ascending) {
-  if (!ValidCol(col)) return;
-  const bool secondary = ValidCol(colSec) && colSec != col;
+void TStringArray::Sort(int col, int colSec, bool ascending) { SortUnmarkedFirst(0, col, colSec, ascending); }
+
+void TStringArray::SortUnmarkedFirst(std::uint8_t mask, int col, int colSec, bool ascending) {
+  const bool sorting = ValidCol(col);
+  if (!sorting && mask == 0) return;
+  const bool secondary = sorting && ValidCol(colSec) && colSec != col;
   const int rows = NrOfRows();
-  TPercentProgress progress(OnPercentDone, this, qint64(rows) * (secondary ? 2 : 1));
   std::vector<std::int32_t> order;
   try {
-    order.resize(rows);
-    std::iota(order.begin(), order.end(), 1);
+    order.reserve(std::size_t(rows));
+    for (int i = 1; i <= rows; ++i) {
+      const std::int32_t storage = sorting ? i : FOrder[i];
+      if ((FRowAttribs[storage] & mask) == 0) order.push_back(storage);
+    }
+    TPercentProgress progress(OnPercentDone, this, qint64(order.size()) * (secondary ? 2 : 1));
     // Sorting stably by the secondary column first leaves its order among
     // the ties of the primary column.
     if (secondary) order = SortedByColumn(order, colSec, ascending, progress);
-    order = SortedByColumn(order, col, ascending, progress);
+    if (sorting) order = SortedByColumn(order, col, ascending, progress);
+    progress.Finish();
+    order.reserve(std::size_t(rows));
+    if (mask != 0)
+      for (int i = 1; i <= rows; ++i)
+        if (FRowAttribs[FOrder[i]] & mask) order.push_back(FOrder[i]);
   } catch (const std::bad_alloc&) {
     throw EVyrDStructError(QStringLiteral("TStringArray: not enough memory to sort %1 rows").arg(rows));
   }
   std::copy(order.begin(), order.end(), FOrder.begin() + 1);
   FOrderIsIdentity = false;
   FPositionValid = false;
-  progress.Finish();
   Changed();
 }
 

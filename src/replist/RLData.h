@@ -122,6 +122,9 @@ class TRLData : public TComponent {
   void CopyRow(int Source, int Target);
 
   void Sort(int Col, int ColSec, bool Ascending);
+  // Sort, with the rows whose attribute has a bit of Mask after the others,
+  // in their displayed order and unsorted (TStringArray::SortUnmarkedFirst).
+  void SortUnmarkedFirst(std::uint8_t Mask, int Col, int ColSec, bool Ascending);
   void UnSort();
   // Forgets the last sort column without changing the order shown.
   void ForgetSortColumns() { FSortColumn = FSortColumnSec = -1; }

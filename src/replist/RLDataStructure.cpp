@@ -77,7 +77,9 @@ void TRLData::CopyRow(int Source, int Target) {
   FStrings->EndUpdate();
 }
 
-void TRLData::Sort(int Col, int ColSec, bool Ascending) {
+void TRLData::Sort(int Col, int ColSec, bool Ascending) { SortUnmarkedFirst(0, Col, ColSec, Ascending); }
+
+void TRLData::SortUnmarkedFirst(std::uint8_t Mask, int Col, int ColSec, bool Ascending) {
   FSortColumn = Col;
   FSortColumnSec = ColSec;
   FSortOrder = Ascending;
@@ -86,7 +88,7 @@ void TRLData::Sort(int Col, int ColSec, bool Ascending) {
   if (OnBeforeSortExchange)
     hook = [this](QObject* sender, const QString& s, QString& t) { BeforeSortExchange(sender, s, t); };
   FStrings->OnBeforeSortExchange = hook;
-  FStrings->Sort(Col, ColSec, Ascending);
+  FStrings->SortUnmarkedFirst(Mask, Col, ColSec, Ascending);
 }
 
 void TRLData::UnSort() {

@@ -13,17 +13,6 @@ namespace {
 
 bool ValidSortColumn(int c, int columns) { return c >= 0 && c <= columns; }
 
-// Reorders displayed rows 1..rows so that the enabled ones come first,
-// each group keeping its present order.
-void GroupEnabledRowsFirst(TStringArray& s, int rows) {
-  std::vector<std::int32_t> order;
-  order.reserve(std::size_t(rows));
-  for (const bool disabled : {false, true})
-    for (int i = 1; i <= rows; ++i)
-      if (bool(s.GetRowAttrib(i) & kRowDisabledBit) == disabled) order.push_back(s.GetSortOrder(i));
-  for (int i = 1; i <= rows; ++i) s.SetSortOrder(i, order[std::size_t(i - 1)]);
-}
-
 // The expression parsed in the syntax of mode; a malformed expression or an
 // unknown mode raises the list's error naming the component.
 TTextFilter ParseFilter(const QString& name, const QString& exp, bool ignoreCase, TFilterMode mode) {
@@ -94,8 +83,10 @@ void TReportListView::SortEnabledState(int SortColumn1, int SortColumn2, bool As
   HideEditor();
   try {
     InOneUpdate(*this, [&] {
-      if (ValidSortColumn(SortColumn1, columns)) Sort(SortColumn1, SortColumn2, Ascending);
-      GroupEnabledRowsFirst(d->Data->Strings(), NrOfRows());
+      if (ValidSortColumn(SortColumn1, columns))
+        SortRows(SortColumn1, SortColumn2, Ascending, kRowDisabledBit);
+      else
+        d->Data->Strings().SortUnmarkedFirst(kRowDisabledBit, -1, -1, Ascending);
     });
   } catch (const std::bad_alloc&) {
     throw EVyrRepListError(ComponentMessage(Name(), QStringLiteral("not enough memory on heap")));

@@ -136,7 +136,9 @@ void TReportListView::SetSecondarySortColumn(int v) {
   ChangedSetup();
 }
 
-void TReportListView::Sort(int Col, int ColSec, bool Ascending) {
+void TReportListView::Sort(int Col, int ColSec, bool Ascending) { SortRows(Col, ColSec, Ascending, 0); }
+
+void TReportListView::SortRows(int Col, int ColSec, bool Ascending, std::uint8_t unsortedMask) {
   TRepListSuppress hold(*this);
   // The store asks for each compared text only while a handler listens;
   // otherwise it reuses the number keys of its last sort of the column.
@@ -144,7 +146,7 @@ void TReportListView::Sort(int Col, int ColSec, bool Ascending) {
   if (OnBeforeSortExchange)
     hook = [this](QObject*, const QString& s, QString& t) { Raise(OnBeforeSortExchange, this, s, t); };
   d->Data->OnBeforeSortExchange = hook;
-  d->Data->Sort(Col, ColSec, Ascending);
+  d->Data->SortUnmarkedFirst(unsortedMask, Col, ColSec, Ascending);
 }
 
 void TReportListView::UnSort() {

@@ -175,14 +175,15 @@ class TReportListView : public TCustomDrawGrid {
   bool SetColumnOrder(const std::vector<int>& ColList);
 
   // --- Filtering (RepListFilter.cpp)
-  // Shows the enabled rows first and the disabled rows after them; within
-  // each group the rows are sorted by SortColumn1 (0..NrOfColumns), ties by
-  // SortColumn2 (-1 or any other invalid number: none), with the rules of
-  // Sort (numeric columns by value, others as text, stable, from the stored
-  // order). The sort is recorded like a header-click sort, so the arrow
-  // shows. An invalid SortColumn1 keeps the present order within each group
-  // and the recorded sort as it was. Closes the in-place editor first. One
-  // OnChange and one paint.
+  // Shows the enabled rows first, sorted by SortColumn1 (0..NrOfColumns),
+  // ties by SortColumn2 (-1 or any other invalid number: none), with the
+  // rules of Sort (numeric columns by value, others as text, stable, from
+  // the stored order); the disabled rows follow in the order they were
+  // shown in, unsorted, so the cost follows the enabled rows. The sort is
+  // recorded like a header-click sort, so the arrow shows. An invalid
+  // SortColumn1 keeps the present order within each group and the recorded
+  // sort as it was. Closes the in-place editor first. One OnChange and one
+  // paint.
   void SortEnabledState(int SortColumn1, int SortColumn2, bool Ascending);
   // Enables every row that matches FilterExp and disables every other row,
   // then SortEnabledState(SortColumn, -1, Ascending). A row is tested on the
@@ -389,6 +390,9 @@ class TReportListView : public TCustomDrawGrid {
   template <typename T>
   void SetLook(T& field, T value);
   void Repaint();
+  // Sort, with the rows whose attribute has a bit of unsortedMask put after
+  // the others in their displayed order.
+  void SortRows(int Col, int ColSec, bool Ascending, std::uint8_t unsortedMask);
   void CopyHandlers(const TReportListView& source);
   void ConnectStore();
   void StringsHasChanged();

@@ -307,6 +307,27 @@ TEST(StringArraySort, AttributesTravelWithTheirRows) {
   EXPECT_EQ(a.GetRowAttrib(2), 0x40);
 }
 
+// The rows carrying a bit of the mask leave the sort: they follow the
+// sorted rows in the order they were shown in, whatever their keys.
+TEST(StringArraySort, UnmarkedRowsSortedMarkedOnesFollowInTheirShownOrder) {
+  TStringArray a;
+  FillColumn(a, 1, {"5", "3", "9", "1", "7", "2"});
+  a.Sort(1, -1, false);  // shown: 9 7 5 3 2 1
+  for (int r = 1; r <= a.NrOfRows(); ++r)
+    if (a.GetString(1, r) == "7" || a.GetString(1, r) == "3" || a.GetString(1, r) == "1") a.SetRowAttrib(r, 0x81);
+  a.SortUnmarkedFirst(0x01, 1, -1, true);
+  EXPECT_EQ(Displayed(a, 1), (QStringList{"2", "5", "9", "7", "3", "1"}));
+  EXPECT_EQ(a.GetRowAttrib(4), 0x81);
+  EXPECT_EQ(a.GetRowAttrib(1), 0);
+  // Without a sort column the groups keep the shown order.
+  a.SetRowAttrib(1, 0x01);
+  a.SortUnmarkedFirst(0x01, -1, -1, true);
+  EXPECT_EQ(Displayed(a, 1), (QStringList{"5", "9", "2", "7", "3", "1"}));
+  // A mask no row carries sorts everything.
+  a.SortUnmarkedFirst(0x02, 1, -1, true);
+  EXPECT_EQ(Displayed(a, 1), (QStringList{"1", "2", "3", "5", "7", "9"}));
+}
+
 TEST(StringArraySort, InvalidColumnIsIgnored) {
   TStringArray a;
   FillColumn(a, 1, {"b", "a"});

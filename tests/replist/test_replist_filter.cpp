@@ -55,12 +55,13 @@ QString FilterError(TReportListView& v, const QString& exp, TFilterMode mode) {
 
 }  // namespace
 
-TEST(RepListFilter, SimpleFilterEnablesMatchesFirstAndSortsBothGroups) {
+TEST(RepListFilter, SimpleFilterSortsTheMatchesFirstTheOthersKeepTheirOrder) {
   TReportListView v;
   PrepareSensors(v);
   v.FilterAndSort("pump", {}, false, fmSimple, 2, true);
-  // Column 2 is numeric: -3 < 2.5, and "" < 1.25 < 7 < 10.
-  EXPECT_EQ(Shown(v), QStringList({"pump 2", "inlet pump", "valve", "Tank A", "tank B", "outlet"}));
+  // Column 2 is numeric: -3 < 2.5; the rest stay as shown, though by value
+  // they would read valve, Tank A, tank B, outlet.
+  EXPECT_EQ(Shown(v), QStringList({"pump 2", "inlet pump", "outlet", "Tank A", "tank B", "valve"}));
   EXPECT_EQ(Names(v, true), QStringList({"pump 2", "inlet pump"}));
   EXPECT_EQ(v.NumEnabledRows(), 2);
   EXPECT_EQ(v.LastSortColumn(), 2);
@@ -230,7 +231,7 @@ TEST(RepListFilter, EmptyListIsFine) {
   EXPECT_EQ(v.NrOfRows(), 0);
 }
 
-TEST(RepListSortEnabled, DisabledRowsFollowAndBothGroupsAreSorted) {
+TEST(RepListSortEnabled, DisabledRowsFollowUnsortedInTheirShownOrder) {
   TReportListView v;
   PrepareSensors(v);
   v.SetRowEnabled(2, false);  // outlet
@@ -238,9 +239,9 @@ TEST(RepListSortEnabled, DisabledRowsFollowAndBothGroupsAreSorted) {
   v.SetRowSelected(5, true);
   v.SortEnabledState(1, -1, false);
   // Text order ignores case: valve > tank B > Tank A > inlet pump.
-  EXPECT_EQ(Shown(v), QStringList({"valve", "tank B", "Tank A", "inlet pump", "pump 2", "outlet"}));
-  EXPECT_EQ(Names(v, false), QStringList({"pump 2", "outlet"}));
-  EXPECT_TRUE(v.RowSelected(5));  // the selection travelled with "pump 2"
+  EXPECT_EQ(Shown(v), QStringList({"valve", "tank B", "Tank A", "inlet pump", "outlet", "pump 2"}));
+  EXPECT_EQ(Names(v, false), QStringList({"outlet", "pump 2"}));
+  EXPECT_TRUE(v.RowSelected(6));  // the selection travelled with "pump 2"
   EXPECT_EQ(v.NumSelectedRows(), 1);
   EXPECT_EQ(v.LastSortColumn(), 1);
   EXPECT_FALSE(v.LastSortOrder());
