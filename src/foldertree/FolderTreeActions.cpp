@@ -1,0 +1,80 @@
+// Making and removing folders, and listing a folder's subfolders.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+
+#include "foldertree/FolderScan.h"
+#include "foldertree/FolderTreePrivate.h"
+#include "foundation/FileUtils.h"
+
+namespace vyr {
+namespace {
+
+// One visible folder name: nothing that leaves the folder it is made in,
+// hides the new folder, or that another system takes for a separator or a
+// device name.
+bool IsPlainFolderName(const QString& name) {
+  if (name.isEmpty() || name.startsWith(u'.')) return false;
+  for (QChar c : name)
+    if (c.unicode() <= 31 || c.unicode() == 127 || QStringView(u"/\\\"<>|").contains(c)) return false;
+  return true;
+}
+
+QString Below(const QString& folderPath, const QString& name) {
+  return folderPath.endsWith(u'/') ? folderPath + name : folderPath + u'/' + name;
+}
+
+}  // namespace
+
+bool TFolderTree::MakeSubFolder(const QString& FolderName) {
+  const TTreeNode* node = Selected();
+  if (!node || !IsPlainFolderName(FolderName)) return false;
+  const QString path = Below(FolderPathOf(PathOfNode(node)), FolderName);
+  if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0) return false;
+  SelectPath(path);
+  return true;
+}
+
+bool TFolderTree::RemoveSelectedFolder() {
+  const TTreeNode* node = Selected();
+  if (!node || !node->Parent()) return false;
+  const QString path = FolderPathOf(PathOfNode(node));
+  if (::rmdir(QFile::encodeName(path).constData()) != 0) return false;
+  SelectPath(PathOfNode(node->Parent()));
+  return true;
+}
+
+bool TFolderTree::GetSubDirs(const QString& path, QStringList& DirList) const {
+  DirList.clear();
+  if (!DirExists(path)) return false;
+  ReadSubfolders(path, DirList);
+  return !DirList.isEmpty();
+}
+
+bool TFolderTree::GetSubDirs(const TTreeNode* node, QStringList& DirList) const {
+  DirList.clear();
+  return node && GetSubDirs(FolderPathOf(PathOfNode(node)), DirList);
+}
+
+TPropertyList TFolderTree::CopiedProperties() {
+  static const char* const names[] = {"OldTreeStyle", "Color", "ShowButtons", "ShowLines",
+                                      "ShowRoot",     "HotTrack", "Indent"};
+  return names;
+}
+
+void TFolderTree::Assign(const TComponentBase* Source) {
+  auto* source = dynamic_cast<const TFolderTree*>(Source);
+  if (!source) return TCustomTreeView::Assign(Source);
+  if (source == this) return;
+  CopyProperties(*this, *source, CopiedProperties());
+}
+
+void TFolderTree::AssignTo(TComponentBase* Dest) const {
+  if (auto* dest = dynamic_cast<TFolderTree*>(Dest))
+    dest->Assign(this);
+  else
+    TCustomTreeView::AssignTo(Dest);
+}
+
+}  // namespace vyr
