@@ -24,6 +24,7 @@
 #include "foundation/Errors.h"
 #include "foundation/NumRoutines.h"
 #include "host/Control.h"
+#include "host/Edit.h"
 #include "host/Events.h"
 #include "host/PropertyCopy.h"
 #include "numio/InFormat.h"
@@ -341,6 +342,134 @@ class TNumIO2 : public TCustomControl {
   void StepSpin(bool increase);
 
   // The state, in NumIO2Private.h.
+  struct Private;
+  std::unique_ptr<Private> d;
+};
+
+// TNumIO: the light-weight numeric entry, an ordinary single-line edit box
+// whose every change of text is checked against an input format and a
+// value range. A change that leaves the text unparsable or out of range is
+// undone at once (with the system beep when Beep is set) and the last
+// accepted text comes back. It draws nothing itself; typing, selection,
+// undo and the context menu are the edit box's.
+//
+// How the check behaves:
+// - The value 0 passes whatever the range, so the text can always be set to
+//   0. An empty text passes too (it reads as 0): Backspace can empty the box.
+// - A refused typed, pasted or undone edit never lands: the undo history
+//   keeps no trace of it and the caret stays where it was. A refused text
+//   written from code (Text) is replaced by the last accepted text, the
+//   caret one place left.
+// - itFixPoint always shows FixPointDecPlaces decimals: an accepted text is
+//   shown again with that many (typing 5 into an empty box gives 5.00, the
+//   caret after the 5); a decimal beyond them is cut off, not rounded, so a
+//   digit typed among the decimals overwrites the next one. Deleting the
+//   separator brings the last accepted text back with the caret before its
+//   separator; typing a second separator brings it back with the caret just
+//   after it, among the decimals. Both are silent. An empty box takes any
+//   number, shown with its decimals.
+// - The separator is the one DecPlaceSep names ("." or "," for dsBoth, the
+//   system's for dsSystem) in every format, also for itFixPoint and for
+//   reading Value.
+// - itInt takes only numbers of the 32-bit range; a sign alone reads 0.
+// - itHex, itOct, itBin read the digits of their base (either letter case),
+//   as many as 32 bits hold (8, 11 with a first digit up to 3, and 32), as a
+//   32-bit signed integer: FFFFFFFF reads -1, as in TNumIO2. itDynamic reads
+//   "$", "%" and "&" followed by such digits in base 16, 2 and 8; a prefix
+//   alone reads 0, so that such a number can be typed.
+// - Writing Value shows itHex, itOct and itBin with 8, 11 and 32 digits, so
+//   that every 32-bit value comes back whole.
+// - A text written from code (Value, SetEditText) becomes the accepted
+//   text, the one a refused edit brings back.
+// - A check run by a setter (InputFormat, DecPlaceSep, the range) raises no
+//   OnChange; OnChange comes only with an accepted change of the text by
+//   the user or by Text.
+// - Range: a field made in the designer starts with -uc_MaxDouble ..
+//   uc_MaxDouble (set when a field in design mode without a range of its
+//   own is first made ready to show), one made at run time with 0 .. 0
+//   (only 0 passes until the application sets a range). Setting RangeLow at or above RangeHigh makes
+//   the old RangeHigh the low end and the value the high end (RangeHigh
+//   likewise the other way). Non-finite values are ignored. While a form
+//   loads the ends are only stored and the text is not checked; Loaded puts
+//   the ends in order and checks the text once.
+struct TNumIOVerdict;
+
+class TNumIO : public TCustomEdit {
+  Q_OBJECT
+  Q_PROPERTY(vyr::informat::TInFormat InputFormat READ InputFormat WRITE SetInputFormat)
+  Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetFixPointDecPlaces)
+  Q_PROPERTY(vyr::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecPlaceSep)
+  Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
+  Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)
+  Q_PROPERTY(bool Beep READ Beep WRITE SetBeep)
+  Q_PROPERTY(double Value READ Value WRITE SetValue STORED false)
+
+ public:
+  explicit TNumIO(QWidget* AOwner = nullptr);
+  ~TNumIO() override;
+
+  // Decimals of itFixPoint are kept within 1..kMaxFixPointDecPlaces.
+  static constexpr int kMaxFixPointDecPlaces = 8;
+
+  TInFormat InputFormat() const;
+  void SetInputFormat(TInFormat value);
+  // Values <= 0 become 1, values above 8 become 8; the text is left as it is.
+  int FixPointDecPlaces() const;
+  void SetFixPointDecPlaces(int value);
+  TDecPSep DecPlaceSep() const;
+  void SetDecPlaceSep(TDecPSep value);
+  double RangeLow() const;
+  void SetRangeLow(double value);
+  double RangeHigh() const;
+  void SetRangeHigh(double value);
+  bool Beep() const;
+  void SetBeep(bool value);
+
+  // The text as a number of the format; 0 when it is not one. Writing
+  // shows the value in the format (itExp and itDynamic: d.ddddde+dd with six
+  // digits; itFloat: eight decimals; itFixPoint: FixPointDecPlaces
+  // decimals; itInt: rounded; itHex, itOct, itBin: the low 32 bits of the
+  // rounded value) without a check and without OnChange. Non-finite values
+  // are ignored.
+  double Value() const;
+  void SetValue(double value);
+
+  // True when Text is a complete number of the current format; Value then
+  // receives it (untouched for an empty text, 0 for other failures).
+  bool ConvertNumString(const QString& Text, double& Value) const;
+  // Writes the text without a check and without OnChange; it becomes the
+  // accepted text.
+  void SetEditText(const QString& Text);
+  // The check of every change of the text (see above).
+  void Change() override;
+
+  // From another TNumIO: the properties CopiedProperties names, then the
+  // field checks its text once (no OnChange). Other sources as for any
+  // control.
+  void Assign(const TComponentBase* Source) override;
+  static TPropertyList CopiedProperties();
+  void AssignTo(TComponentBase* Dest) const override;
+  void Loaded() override;
+
+  std::optional<TAccessibleNumber> AccessibleNumber() const override;
+  void SetAccessibleNumber(double value) override;
+
+ protected:
+  bool RefuseEdit(const QString& text) override;
+  // Sets the design-time range when the field, in design mode, is made
+  // ready to show.
+  bool event(QEvent* e) override;
+
+ private:
+  // A check after an edit may raise OnChange; one run by a setter does not.
+  enum class TCheckCaller { User, Setter };
+  void RunCheck(TCheckCaller caller);
+  void ForgetAndCheck();
+  TNumIOVerdict Judge(const QString& text) const;
+  TNumIOVerdict JudgeFixPoint(const QString& text) const;
+  bool InRange(double v) const;
+  void WriteInternal(const QString& text);
+
   struct Private;
   std::unique_ptr<Private> d;
 };
