@@ -69,4 +69,13 @@ enum TLogicOp : std::uint8_t {
   loNone = 3,
 };
 
+// The field separator of CSV files. Other ordinals are refused by the
+// routines that take one.
+enum TCSVDelimiters : std::uint8_t {
+  csvComma = 0,
+  csvSemicolon = 1,
+  csvTab = 2,
+  csvSpace = 3,
+};
+
 }  // namespace vyr

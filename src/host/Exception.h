@@ -30,6 +30,13 @@ class EConvertError : public Exception {
   using Exception::Exception;
 };
 
+// A file or stream that cannot be opened, read or written; the message
+// names it.
+class EInOutError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 // The platform refused a resource (a timer, a window).
 class EOutOfResources : public Exception {
  public:

@@ -19,12 +19,18 @@
 #include <vector>
 
 #include "foundation/CoreEvents.h"
+#include "foundation/CoreTypes.h"
 #include "foundation/Errors.h"
 #include "foundation/StringArray.h"
 #include "host/Component.h"
 #include "host/PropertyCopy.h"
 
+class QFile;
+class QIODevice;
+
 namespace vyr {
+
+struct TRLFileImage;
 
 enum TCheckMode : std::uint8_t { cmNone, cmBox, cmRadio };
 
@@ -128,6 +134,62 @@ class TRLData : public TComponent {
   void UnSort();
   // Forgets the last sort column without changing the order shown.
   void ForgetSortColumns() { FSortColumn = FSortColumnSec = -1; }
+
+  // --- Clipboard and files (RLClipboard.cpp, RLDataXml.cpp, RLDataCsv.cpp,
+  // RLDataHtml.cpp). docs/replist.md describes the formats. A reader that
+  // meets a malformed or truncated file raises EVyrRLDataError naming the
+  // file and line and leaves the store as it was; a file that cannot be
+  // opened, read or written raises EInOutError naming it.
+
+  // Puts the range on the clipboard as text: fields separated by tabs or,
+  // without UseTabs, padded with blanks to the column's widest stored
+  // string + 1; with AddHeader the column names, then an empty line. Each
+  // line ends with LF; cells outside the table read as empty.
+  void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader, bool UseTabs) const;
+  // The same with Separator (any text) between the fields.
+  void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                       const QString& Separator) const;
+  // The text the two forms put on the clipboard (Separator null: padded).
+  QString ClipboardText(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                        const QString* Separator) const;
+
+  // The list as an XML report list, rows in displayed order, marks kept.
+  void SaveAsXMLFile(const QString& FName, const QString& DataID) const;
+  void WriteToXMLStream(QIODevice& OutStream, bool CreateHeader, const QString& DataID) const;
+  void WriteToOpenXMLFile(QFile& F, bool CreateHeader, const QString& DataID) const;
+  // Reads the first list (from the current position) whose identifier
+  // equals DataID, ignoring case and blanks around it (an empty DataID
+  // takes the first list). False, with the store unchanged, when none
+  // follows. The streams are left after the list's closing line.
+  bool LoadFromXMLFile(const QString& FName, const QString& DataID);
+  bool ReadFromXMLString(const QString& InString, const QString& DataID);
+  bool ReadFromXMLStream(QIODevice& InStream, const QString& DataID);
+  bool ReadFromOpenXMLFile(QFile& F, const QString& DataID);
+
+  // CSV (RFC 4180, UTF-8) of the values of a range, clamped to the table;
+  // returns the number of data rows written.
+  int ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders, bool IncludeCommonHeader,
+                int FirstCol, int FirstRow, int LastCol, int LastRow) const;
+  // Replaces the cells by the file's records; returns the number of data
+  // rows. IncludeCommonHeader reads a common header record first, as
+  // ExportCSV writes it.
+  int ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders,
+                bool IncludeCommonHeader = false);
+  // The file's lines into column Column from row FirstRow on (clamped to
+  // 1..NrOfRows + 1), adding rows as needed; returns the number of lines.
+  // A column outside 0..NrOfColumns reads nothing and returns 0.
+  int LoadLinesFromFile(int Column, int FirstRow, const QString& FName);
+
+  // An HTML page holding the range as a table. ColumnSelection, when not
+  // empty, picks and orders the columns (those outside LoC..HiC are
+  // skipped). OnBeforeHTMLExport may change each text before it is escaped.
+  void ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, int HiR, const std::vector<int>& ColumnSelection,
+                       int Border, int CellSpacing, int Cellpadding, bool IncludeHeader, const QString& HeadClass,
+                       const QString& CellClass, const QString& TableClass);
+
+  // Takes over a list read from a file in one step: counts, names,
+  // formats, modes, cells, common header, comment and identifier.
+  void TakeFileImage(TRLFileImage&& image);
 
   // The published properties Assign copies; the counts come with the
   // copied cells instead.

@@ -352,6 +352,28 @@ class TReportListView : public TCustomDrawGrid {
   void ChangedSelection() { Raise(OnSelectedChange, this); }
   void CursorKeyAction(quint16 Key) { Raise(OnCursorKeyAction, this, Key); }
 
+  // --- Clipboard and files, done by the store (RepListFiles.cpp); the
+  // store's errors come as EVyrRepListError naming this list. Reading
+  // closes the in-place editor, clears the grid selection and paints once.
+  void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader, bool UseTabs) const;
+  void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                       const QString& Separator) const;
+  void SaveAsXMLFile(const QString& FName, const QString& DataID) const;
+  void WriteToXMLStream(QIODevice& OutStream, bool CreateHeader, const QString& DataID) const;
+  void WriteToOpenXMLFile(QFile& F, bool CreateHeader, const QString& DataID) const;
+  bool LoadFromXMLFile(const QString& FName, const QString& DataID);
+  bool ReadFromXMLString(const QString& InString, const QString& DataID);
+  bool ReadFromXMLStream(QIODevice& InStream, const QString& DataID);
+  bool ReadFromOpenXMLFile(QFile& F, const QString& DataID);
+  int ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders, bool IncludeCommonHeader,
+                int FirstCol, int FirstRow, int LastCol, int LastRow) const;
+  int ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders,
+                bool IncludeCommonHeader = false);
+  int LoadLinesFromFile(int Column, int FirstRow, const QString& FName);
+  void ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, int HiR, const std::vector<int>& ColumnSelection,
+                       int Border, int CellSpacing, int CellPadding, bool IncludeHeader, const QString& HeadClass,
+                       const QString& CellClass, const QString& TableClass);
+
   // --- Copying (RepListCopy.cpp)
   // The published properties Assign copies, in the order it writes them.
   // Beside them it copies the event handlers, the selection anchor, the
@@ -386,6 +408,12 @@ class TReportListView : public TCustomDrawGrid {
   void DoPaint() override;
 
  private:
+  // Runs a store operation, its errors renamed to this list's.
+  template <typename Op>
+  auto ForwardToStore(Op op) const -> decltype(op());
+  // The same for a read that replaces rows: the grid follows, paints once.
+  template <typename Op>
+  auto ReadRows(Op op) -> decltype(op());
   // Stores a look setting, repaints and raises OnChangeSetup.
   template <typename T>
   void SetLook(T& field, T value);

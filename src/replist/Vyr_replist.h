@@ -3,3 +3,4 @@
 // control that shows and edits it.
 #include "replist/RLData.h"
 #include "replist/ReportListView.h"
+#include "replist/RLFileCheck.h"

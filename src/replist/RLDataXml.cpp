@@ -1,0 +1,180 @@
+// TRLData: the report list file (writing, reading, taking over what was read).
+#include <QBuffer>
+#include <QFile>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+#include <algorithm>
+
+#include "host/Exception.h"
+#include "replist/RLFileImage.h"
+#include "replist/RLXmlTags.h"
+
+namespace vyr {
+
+namespace {
+
+constexpr qsizetype kFlushChars = 1 << 18;
+
+QString FromView(QStringView v) { return QString::fromRawData(reinterpret_cast<const QChar*>(v.data()), v.size()); }
+
+void WriteText(QXmlStreamWriter& xml, const QString& tag, QStringView text) {
+  xml.writeStartElement(tag);
+  if (NeedsEscape(text)) {
+    xml.writeAttribute(QStringLiteral("esc"), QStringLiteral("1"));
+    xml.writeCharacters(EscapeText(text));
+  } else if (!text.isEmpty()) {
+    xml.writeCharacters(FromView(text));
+  }
+  xml.writeEndElement();
+}
+
+void WriteLineEnd(QXmlStreamWriter& xml) { xml.writeCharacters(QStringLiteral("\n")); }
+
+// An error of the store, naming it and, by the caller's message, the file.
+[[noreturn]] void Raise(const QString& name, const QString& what) {
+  throw EVyrRLDataError(ComponentMessage(name, what));
+}
+
+}  // namespace
+
+void TRLData::WriteToXMLStream(QIODevice& OutStream, bool CreateHeader, const QString& DataID) const {
+  if (NeedsEscape(DataID)) Raise(Name(), QStringLiteral("the data identifier holds a character a file cannot hold"));
+  // The writer fills a text that goes to the device in large UTF-8 pieces:
+  // a device write per tag would cost more than the tags.
+  QString text;
+  bool failed = false;
+  const auto flush = [&] {
+    const QByteArray bytes = text.toUtf8();
+    failed |= OutStream.write(bytes) != bytes.size();
+    text.resize(0);
+  };
+  // The declaration names the encoding of the bytes, not of the text.
+  if (CreateHeader) text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+  QXmlStreamWriter xml(&text);
+  xml.writeStartElement(QStringLiteral("replist"));
+  xml.writeAttribute(QStringLiteral("id"), DataID);
+  xml.writeAttribute(QStringLiteral("format"), QStringLiteral("vyrkitset"));
+  WriteLineEnd(xml);
+  xml.writeTextElement(RepListXmlTagText(xmlNumCols), QString::number(FNrOfCols));
+  xml.writeTextElement(RepListXmlTagText(xmlNumRows), QString::number(FNrOfRows));
+  WriteLineEnd(xml);
+  WriteText(xml, RepListXmlTagText(xmlCommonHd), FCommonHeader);
+  WriteLineEnd(xml);
+  WriteText(xml, RepListXmlTagText(xmlComment), Comment);
+  WriteLineEnd(xml);
+  const QString nameTag = RepListXmlTagText(xmlColName), formatTag = RepListXmlTagText(xmlColumnFormat);
+  const QString modeTag = RepListXmlTagText(xmlCheckedColumn), cellTag = RepListXmlTagText(xmlCell);
+  for (int c = 1; c <= FNrOfCols; ++c) {
+    const TColumnMeta& column = FColumns[std::size_t(c - 1)];
+    WriteText(xml, nameTag, column.Name);
+    WriteText(xml, formatTag, column.Format);
+    xml.writeTextElement(modeTag, CheckModeWord(column.CheckMode));
+    WriteLineEnd(xml);
+  }
+  for (int r = 1; r <= FNrOfRows; ++r) {
+    for (int c = 0; c <= FNrOfCols; ++c) WriteText(xml, cellTag, FStrings->GetStringView(c, r));
+    WriteLineEnd(xml);
+    if (text.size() >= kFlushChars) flush();
+  }
+  xml.writeEndElement();
+  WriteLineEnd(xml);
+  flush();
+  if (failed) throw EInOutError(QStringLiteral("cannot write the list: the stream refused the data"));
+}
+
+void TRLData::WriteToOpenXMLFile(QFile& F, bool CreateHeader, const QString& DataID) const {
+  WriteToXMLStream(F, CreateHeader, DataID);
+  if (F.error() != QFileDevice::NoError)
+    throw EInOutError(QStringLiteral("cannot write \"%1\": %2").arg(F.fileName(), F.errorString()));
+}
+
+void TRLData::SaveAsXMLFile(const QString& FName, const QString& DataID) const {
+  QSaveFile file(FName);
+  if (!file.open(QIODevice::WriteOnly))
+    throw EInOutError(QStringLiteral("cannot create \"%1\": %2").arg(FName, file.errorString()));
+  WriteToXMLStream(file, true, DataID);
+  if (!file.commit()) throw EInOutError(QStringLiteral("cannot write \"%1\": %2").arg(FName, file.errorString()));
+}
+
+bool TRLData::ReadFromXMLStream(QIODevice& InStream, const QString& DataID) {
+  TRLFileImage image;
+  bool found = false;
+  try {
+    found = ReadRepListXml(InStream, DataID, QStringLiteral("stream"), image);
+  } catch (const EVyrRLDataError& e) {
+    Raise(Name(), e.Message());
+  }
+  if (found) TakeFileImage(std::move(image));
+  return found;
+}
+
+bool TRLData::ReadFromOpenXMLFile(QFile& F, const QString& DataID) {
+  TRLFileImage image;
+  bool found = false;
+  try {
+    found = ReadRepListXml(F, DataID, QStringLiteral("\"%1\"").arg(F.fileName()), image);
+  } catch (const EVyrRLDataError& e) {
+    Raise(Name(), e.Message());
+  }
+  if (F.error() != QFileDevice::NoError)
+    throw EInOutError(QStringLiteral("cannot read \"%1\": %2").arg(F.fileName(), F.errorString()));
+  if (found) TakeFileImage(std::move(image));
+  return found;
+}
+
+bool TRLData::LoadFromXMLFile(const QString& FName, const QString& DataID) {
+  QFile file(FName);
+  if (!file.open(QIODevice::ReadOnly))
+    throw EInOutError(QStringLiteral("cannot open \"%1\": %2").arg(FName, file.errorString()));
+  return ReadFromOpenXMLFile(file, DataID);
+}
+
+bool TRLData::ReadFromXMLString(const QString& InString, const QString& DataID) {
+  QByteArray bytes = InString.toUtf8();
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  TRLFileImage image;
+  bool found = false;
+  try {
+    found = ReadRepListXml(buffer, DataID, QStringLiteral("text"), image);
+  } catch (const EVyrRLDataError& e) {
+    Raise(Name(), e.Message());
+  }
+  if (found) TakeFileImage(std::move(image));
+  return found;
+}
+
+void TRLData::TakeFileImage(TRLFileImage&& image) {
+  const int cols = std::max(image.Cols, 0), rows = std::max(image.Rows, 0);
+  std::unique_ptr<TStringArray> cells = std::move(image.Cells);
+  std::vector<TColumnMeta> columns;
+  try {
+    cells->Resize(std::max(cols, 1), rows);
+    cells->SetAllocRowsBy(FStrings->AllocRowsBy());
+    columns.resize(std::size_t(cols));
+    for (int c = 0; c < cols; ++c) {
+      const auto at = [c](const auto& list, auto fallback) { return std::size_t(c) < list.size() ? list[c] : fallback; };
+      columns[std::size_t(c)] = {at(image.Names, QString()), at(image.Formats, QString()), at(image.Modes, cmNone)};
+    }
+  } catch (const std::bad_alloc&) {
+    Raise(Name(), QStringLiteral("not enough memory on heap"));
+  }
+  cells->OnChange = FStrings->OnChange;
+  cells->OnAttribChange = FStrings->OnAttribChange;
+  cells->OnBeforeSortExchange = FStrings->OnBeforeSortExchange;
+  cells->OnPercentDone = FStrings->OnPercentDone;
+  FNrOfCols = cols;
+  FNrOfRows = rows;
+  FColumns = std::move(columns);
+  FStrings = std::move(cells);
+  FRadioMarks.clear();  // they describe the old table
+  SetFeedback(qint64{std::max(rows, 1)} * (cols + 1));
+  FSortColumn = FSortColumnSec = -1;
+  FSortOrder = true;
+  FCommonHeader = image.CommonHeader;
+  Comment = image.Comment;
+  DataID = image.DataID;
+  if (FStrings->OnChange) FStrings->OnChange(FStrings.get());
+}
+
+}  // namespace vyr

@@ -1,0 +1,26 @@
+#pragma once
+// Whether a text file or stream holds a report list in the list's XML file
+// format: a line holding the start tag "<replist" and the word "vyrkitset",
+// optionally with the list's identifier as id="...".
+#include <QIODevice>
+#include <QString>
+
+namespace vyr {
+
+// True when some line of the file opens a report list whose identifier
+// equals DataID (case and blanks around both ignored; character references
+// such as &amp; in the identifier are read as the characters they stand
+// for). An empty DataID accepts any list; an id attribute without its
+// closing quote gives an empty identifier. Raises EInOutError naming the
+// file when it cannot be opened or read.
+bool CheckIfValidReplist(const QString& FName, const QString& DataID);
+// The same over the stream's lines from its position on; it is left after
+// the first matching line, or at its end.
+bool CheckIfValidReplist(QIODevice& InStream, const QString& DataID);
+
+// The test applied to each line; Identifier gets the line's identifier.
+bool IsRepListStartLine(const QString& Line, QString& Identifier);
+// Whether the line opens a list with the identifier DataID as above.
+bool RepListStartLineMatches(const QString& Line, const QString& DataID);
+
+}  // namespace vyr
