@@ -65,8 +65,8 @@
 //   toggles it) and raises OnImageClick; Enter raises OnImageDblClick. Both
 //   report the slide's centre as X, Y.
 // - The wheel scrolls a third of a slide row per notch.
-// - OnSelectionChange (an addition) tells of every change of the selection
-//   made by the mouse or the keys.
+// - OnSelectionChange (an addition) comes after each click or key that
+//   changes the selection (a Shift range always counts as a change).
 #include <QFont>
 #include <cstdint>
 #include <functional>
