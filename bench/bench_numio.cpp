@@ -1,8 +1,12 @@
 // A numeric field with gauge and spin buttons taking a new value and shown
 // through QWidget::render, against a QDoubleSpinBox of the same size taking
-// the same value and rendered the same way into an image of the same size.
+// the same value and rendered the same way into an image of the same size;
+// and the edit-based field taking a two-decimal value and rendered, against
+// a QLineEdit with a QDoubleValidator given the same text.
 #include <QApplication>
 #include <QDoubleSpinBox>
+#include <QDoubleValidator>
+#include <QLineEdit>
 #include <QImage>
 #include <cmath>
 
@@ -51,5 +55,29 @@ int main(int argc, char** argv) {
   };
   const bool agreed =
       vyrbench::Alternate<long long>({"TNumIO2 160x28 new value vs QDoubleSpinBox render", 1.0, 9}, ours, peer);
-  return agreed ? 0 : 1;
+
+  vyr::TNumIO edit;
+  edit.resize(kWidth, kHeight);
+  edit.SetInputFormat(vyr::itFixPoint);
+  edit.SetRangeHigh(1000);
+  QLineEdit line;
+  line.resize(kWidth, kHeight);
+  line.setValidator(new QDoubleValidator(0, 1000, 2, &line));
+  const std::function<long long()> oursEdit = [&] {
+    for (int i = 0; i < kRepeats; ++i) {
+      edit.SetValue(ValueOf(i));
+      edit.render(&oursImage);
+    }
+    return Hundredths(edit.Value());
+  };
+  const std::function<long long()> peerEdit = [&] {
+    for (int i = 0; i < kRepeats; ++i) {
+      line.setText(QString::number(ValueOf(i), 'f', 2));
+      line.render(&peerImage);
+    }
+    return Hundredths(line.text().toDouble());
+  };
+  const bool editAgreed = vyrbench::Alternate<long long>(
+      {"TNumIO 160x28 new value vs QLineEdit with QDoubleValidator render", 1.0, 9}, oursEdit, peerEdit);
+  return agreed && editAgreed ? 0 : 1;
 }

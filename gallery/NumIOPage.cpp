@@ -1,7 +1,7 @@
 // The "Numeric input" tab: TNumIO2 fields in every input format, one with
 // spin buttons jumping between preferred values, one with a gauge, one out
 // of range and one disabled, with live settings and a read-out of the
-// values the fields report.
+// values the fields report; and the edit-based fields beside them.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "GalleryPage.h"
+#include "NumIODemos.h"
 #include "numio/Vyr_NumIO.h"
 
 namespace gallery {
@@ -62,8 +63,13 @@ class NumIOPage : public GalleryPage {
     right->addWidget(BuildStates());
     right->addStretch();
     columns->addLayout(right);
-    layout->addLayout(columns);
     readout = new QLabel(QStringLiteral("Type into a field, click its spin buttons or drag its gauge."));
+    edits = BuildNumIOEditDemo(readout);
+    auto* third = new QVBoxLayout;
+    third->addWidget(edits);
+    third->addStretch();
+    columns->addLayout(third);
+    layout->addLayout(columns);
     layout->addWidget(readout);
     layout->addStretch();
   }
@@ -72,7 +78,8 @@ class NumIOPage : public GalleryPage {
     return {{QStringLiteral("TNumIO2-formats"), formats},
             {QStringLiteral("TNumIO2-spin"), spin},
             {QStringLiteral("TNumIO2-gauge"), gauge},
-            {QStringLiteral("TNumIO2-states"), states}};
+            {QStringLiteral("TNumIO2-states"), states},
+            {QStringLiteral("TNumIO-fields"), edits}};
   }
 
  private:
@@ -183,6 +190,7 @@ class NumIOPage : public GalleryPage {
   TNumIO2* spin = nullptr;
   TNumIO2* gauge = nullptr;
   QGroupBox* states = nullptr;
+  QGroupBox* edits = nullptr;
   QLabel* readout = nullptr;
 };
 

@@ -73,8 +73,8 @@ class TCustomEdit::Widget : public QLineEdit {
   void mousePressEvent(QMouseEvent* e) override {
     QPointer<Widget> self(this);
     const QPoint p = e->position().toPoint();
-    if (FOwner)
-      Guarded([&] { FOwner->MouseDown(ButtonOf(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()), p.x(), p.y()); });
+    const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons());
+    if (FOwner) Guarded([&] { FOwner->MouseDown(ButtonOf(e->button()), shift, p.x(), p.y()); });
     if (self) QLineEdit::mousePressEvent(e);
   }
   void mouseReleaseEvent(QMouseEvent* e) override {

@@ -86,6 +86,8 @@ class TCustomEdit : public TCustomControl {
   void Resize() override;
   void BorderStyleChanged() override;
   TRect FocusFrame() const override { return {}; }
+  // The edit inside covers the whole control and draws it.
+  void paintEvent(QPaintEvent*) override {}
   // Keys sent to the control itself go to the edit inside.
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
