@@ -63,23 +63,25 @@ bool TThumbnails::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePo
   return true;
 }
 
-// Scrolls by rows, no further than the last row resting on the bottom
-// margin.
+// Scrolls by rows, down no further than the last row resting on the bottom
+// margin (or than the grid already is, when FirstThumbIdx took it further).
 void TThumbnails::ScrollRows(double rows) {
   const TThumbGeometry g = d->Geometry(Width(), Height());
-  const double last = double(g.RowOf(d->Max)) * g.Pitch() + g.Distance + g.Extent() + 2 * kMargin + 1 - Height();
-  const double pixels = std::clamp(g.ScrollPixels() + rows * g.Pitch(), 0.0, std::max(last, 0.0));
+  const double now = g.ScrollPixels();
+  const double last = std::max({g.RestingScroll(g.RowOf(d->Max)), 0.0, now});
+  const double pixels = std::clamp(now + rows * g.Pitch(), 0.0, last);
   SetFirstThumbIdx(g.FirstForScroll(pixels));
 }
 
 void TThumbnails::ScrollToSlide(int SldNum) {
   if (SldNum < d->Min || SldNum > d->Max) return;
   const TThumbGeometry g = d->Geometry(Width(), Height());
-  const double rowTop = double(g.RowOf(SldNum)) * g.Pitch();
+  const long long row = g.RowOf(SldNum);
+  const double rowTop = double(row) * g.Pitch();
   const double now = g.ScrollPixels();
   // The row's top shows from scroll rowTop + d down, its bottom from
   // scroll lowest up.
-  const double lowest = rowTop + g.Distance + g.Extent() + 2 * kMargin + 1 - Height();
+  const double lowest = g.RestingScroll(row);
   double pixels = now;
   if (now > rowTop + g.Distance)
     pixels = rowTop;

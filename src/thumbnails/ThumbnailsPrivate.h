@@ -47,6 +47,10 @@ struct TThumbGeometry {
   // FirstThumbIdx that gives a scroll position (not yet clamped to Max).
   double ScrollPixels() const;
   double FirstForScroll(double pixels) const;
+  // The scroll position at which a row's bottom rests on the bottom margin.
+  double RestingScroll(long long row) const {
+    return double(row) * Pitch() + Distance + Extent() + 2 * TThumbnails::kMargin + 1 - H;
+  }
   // The row of a slide counted from Min's row.
   long long RowOf(int slide) const { return (0LL + slide - Min) / NumHoriz; }
 };

@@ -176,6 +176,12 @@ TEST(ThumbnailsWheel, ScrollsAThirdOfARowPerNotchUpToTheEnd) {
   int x = 0, y = 0;
   s.strip->CalcSlidePos(100, x, y);
   EXPECT_EQ(y + 134, 400 - 11);
+  // Beyond that by FirstThumbIdx, the wheel does not pull the grid back.
+  s.strip->SetFirstThumbIdx(100);
+  s.Wheel(-120);
+  EXPECT_EQ(s.strip->FirstThumbIdx(), 100.0);
+  s.Wheel(120);
+  EXPECT_NEAR(s.strip->FirstThumbIdx(), 99 + 2.0 / 3, 1e-9);
 }
 
 TEST(ThumbnailsSelection, TheBitsAlwaysCoverMinToMax) {
