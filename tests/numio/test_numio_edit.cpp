@@ -4,12 +4,15 @@
 // undo and selection.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QBuffer>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "foundation/Constants.h"
 #include "host/Application.h"
+#include "host/FormLoader.h"
 #include "numio/Vyr_NumIO.h"
 #include "support/AssignWalk.h"
 
@@ -293,4 +296,39 @@ TEST_F(NumIOEdit, AssignChecksTheTextAgainstTheCopiedRange) {
   EXPECT_EQ(field->RangeHigh(), 10.0);
   EXPECT_EQ(field->Text(), QString());
   EXPECT_EQ(changes, 2);
+}
+
+TEST_F(NumIOEdit, AStoredFormIsCheckedOnceAtTheEnd) {
+  QByteArray form(R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">
+ <widget class="TNumIO" name="gain">
+  <property name="Text"><string>50</string></property>
+  <property name="RangeLow"><double>10</double></property>
+  <property name="RangeHigh"><double>100</double></property>
+ </widget>
+</widget></ui>)");
+  QBuffer buffer(&form);
+  TFormLoader loader;
+  std::unique_ptr<QWidget> loaded(loader.LoadForm(&buffer));
+  ASSERT_TRUE(loaded) << loader.errorString().toStdString();
+  auto* gain = loaded->findChild<TNumIO*>(QStringLiteral("gain"));
+  ASSERT_TRUE(gain);
+  EXPECT_EQ(gain->Text(), QStringLiteral("50"));
+  EXPECT_EQ(gain->RangeLow(), 10.0);
+  EXPECT_EQ(gain->RangeHigh(), 100.0);
+  QTest::keyClicks(gain, QStringLiteral("0"));
+  EXPECT_EQ(gain->Text(), QStringLiteral("50"));
+}
+
+TEST_F(NumIOEdit, AssistiveTechnologyReadsAndWritesTheNumber) {
+  Setup(itFloat, 0, 100);
+  Type(QStringLiteral("12.5"));
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(field);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->role(), QAccessible::EditableText);
+  EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("12.5"));
+  ASSERT_NE(a->valueInterface(), nullptr);
+  EXPECT_EQ(a->valueInterface()->maximumValue().toDouble(), 100.0);
+  a->valueInterface()->setCurrentValue(7.0);
+  EXPECT_EQ(field->Value(), 7.0);
 }
