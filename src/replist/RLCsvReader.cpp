@@ -29,6 +29,25 @@ struct TCsvField {
 
 enum class TRecordEnd { Complete, NeedMore };
 
+QString RawString(QStringView text) { return QString::fromRawData(text.data(), text.size()); }
+
+// Stores a row's values (columns 1.., value k ending at ends[k] in text)
+// with one allocation of the row's block: the last non-empty value's column
+// first takes the room of them all, then its own value (so the block stays),
+// then every other column its value.
+void StoreRow(TStringArray& cells, int row, QStringView text, const std::vector<qsizetype>& ends) {
+  const auto value = [&](int k) {
+    const qsizetype from = k ? ends[std::size_t(k - 1)] : 0;
+    return text.mid(from, ends[std::size_t(k)] - from);
+  };
+  int last = int(ends.size()) - 1;
+  while (last >= 0 && value(last).isEmpty()) --last;
+  if (last < 0) return;
+  cells.SetString(last + 1, row, RawString(text.left(TStringArray::kMaxCellLength)));
+  cells.SetString(last + 1, row, RawString(value(last)));
+  for (int k = 0; k < last; ++k) cells.SetString(k + 1, row, RawString(value(k)));
+}
+
 class TCsvReader {
  public:
   TCsvReader(QIODevice& in, char separator, const QString& source, TRLFileImage& image)
@@ -43,7 +62,9 @@ class TCsvReader {
   bool ReadMore();
   // Splits the record at FPos into FFields; FEnd gets the position after it.
   TRecordEnd SplitRecord();
-  QStringView Decode(const TCsvField& field);
+  QStringView Decode(const TCsvField& field) { return QStringView(FChars.constData(), DecodeAt(field, 0)); }
+  // Decodes field into FChars from position at; returns the end.
+  qsizetype DecodeAt(const TCsvField& field, qsizetype at);
   void TakeRecord();
   void EnsureColumns(int n);
   void EnsureRows(int n);
@@ -58,6 +79,7 @@ class TCsvReader {
   qint64 FBlock = kFirstBlockBytes;
   qint64 FLine = 1;  // line of the record at FPos
   std::vector<TCsvField> FFields;
+  std::vector<qsizetype> FEnds;
   QByteArray FUnquoted;
   QString FChars;
   QStringDecoder FDecoder{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
@@ -130,17 +152,17 @@ TRecordEnd TCsvReader::SplitRecord() {
   }
 }
 
-QStringView TCsvReader::Decode(const TCsvField& field) {
+qsizetype TCsvReader::DecodeAt(const TCsvField& field, qsizetype at) {
   QByteArrayView bytes(FBuf.constData() + field.From, field.To - field.From);
   if (field.DoubledQuotes) {
     FUnquoted = bytes.toByteArray().replace("\"\"", "\"");
     bytes = FUnquoted;
   }
-  if (FChars.size() < bytes.size()) FChars.resize(bytes.size());
+  if (FChars.size() < at + bytes.size()) FChars.resize(std::max(at + bytes.size(), 2 * FChars.size()));
   FDecoder.resetState();
-  const QChar* end = FDecoder.appendToBuffer(FChars.data(), bytes);
+  const QChar* end = FDecoder.appendToBuffer(FChars.data() + at, bytes);
   if (FDecoder.hasError()) Fail(field.From, QStringLiteral("a field that is not UTF-8 text"));
-  return QStringView(FChars.constData(), end - FChars.constData());
+  return end - FChars.constData();
 }
 
 void TCsvReader::EnsureColumns(int n) {
@@ -171,12 +193,15 @@ void TCsvReader::TakeRecord() {
     return;
   }
   EnsureRows(++FRows);
-  for (std::size_t k = 0; k < FFields.size(); ++k) {
-    const QStringView value = CutToLength(Decode(FFields[k]), kMaxCellValueLength);
-    if (!value.isEmpty())
-      FImage.Cells->SetString(int(k) + 1, FRows,
-                              QString::fromRawData(value.data(), value.size()));
+  // The values back to back in FChars, each cut to the longest value.
+  FEnds.clear();
+  qsizetype at = 0;
+  for (const TCsvField& field : FFields) {
+    const qsizetype end = DecodeAt(field, at);
+    at += CutToLength(QStringView(FChars.constData() + at, end - at), kMaxCellValueLength).size();
+    FEnds.push_back(at);
   }
+  StoreRow(*FImage.Cells, FRows, QStringView(FChars.constData(), at), FEnds);
 }
 
 void TCsvReader::Read(bool colHeaders, bool commonHeader) {
