@@ -39,6 +39,10 @@ QString FormatDefaultValue(const QString& format, int row) {
   QString text = format.mid(typeEnd + 1);
   const qsizetype widthEnd = text.indexOf(u']');
   if (widthEnd >= 0) text = text.mid(widthEnd + 1);
+  return DefaultTextOfType(letter, text, row);
+}
+
+QString DefaultTextOfType(QChar letter, const QString& text, int row) {
   const QString lower = text.toLower();
   switch (letter.unicode()) {
     case u'c':

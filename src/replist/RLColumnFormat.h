@@ -16,6 +16,9 @@ constexpr int kMaxFormatDigits = 255;
 // characters for "$pwd$N" in "s"; empty for read-only formats, unknown
 // letters and formats without "]".
 QString FormatDefaultValue(const QString& format, int row);
+// The same for a type letter and the default text that follows the width
+// group (the read-only marker already taken off).
+QString DefaultTextOfType(QChar letter, const QString& text, int row);
 
 // Exactly n digits (0 counts as 1) of |v|, higher digits dropped, with "-"
 // in front for negative v. n is limited to kMaxFormatDigits.

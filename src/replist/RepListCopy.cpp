@@ -28,6 +28,7 @@ void TReportListView::CopyHandlers(const TReportListView& source) {
   OnBeforeCheckedChange = source.OnBeforeCheckedChange;
   OnGetEditText = source.OnGetEditText;
   OnSetEditText = source.OnSetEditText;
+  OnRequestEditFormat = source.OnRequestEditFormat;
   OnPercentDone = source.OnPercentDone;
   OnBeforeRenderCell = source.OnBeforeRenderCell;
   OnBeforeSortExchange = source.OnBeforeSortExchange;

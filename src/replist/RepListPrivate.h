@@ -53,6 +53,12 @@ struct TReportListView::Private {
   TColor InterRowColor = 0x0000FF;
   int InterRowWidth = 3;
   bool FixedColOne = false;
+  // The cell the in-place editor opened on, the text it showed and the
+  // string stored then: closing it without an edit puts that string back.
+  struct TEditStart {
+    int Col = 0, Row = 0;
+    QString Shown, Stored;
+  } EditStart;
 };
 
 }  // namespace vyr

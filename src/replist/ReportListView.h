@@ -26,6 +26,8 @@
 #include "host/PropertyCopy.h"
 #include "replist/RLData.h"
 
+class QDialog;
+
 namespace vyr {
 
 class EVyrRepListError : public EVyrError {
@@ -40,6 +42,7 @@ using TBeforeRenderCellEvent =
                        TFontStyles& FontStyles, QString& Text)>;
 using TReadCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Text)>;
 using TViewPercentDoneEvent = std::function<void(TObject* Sender, int Percent)>;
+using TRequestEditFormatEvent = std::function<void(TObject* Sender, int Col, int Row, QString& Format)>;
 
 // How FilterAndSort reads its expression: a plain substring, terms with
 // AND, OR, NOT and parentheses, or a regular expression.
@@ -352,6 +355,36 @@ class TReportListView : public TCustomDrawGrid {
   void ChangedSelection() { Raise(OnSelectedChange, this); }
   void CursorKeyAction(quint16 Key) { Raise(OnCursorKeyAction, this, Key); }
 
+  // --- Row editor (RepListRowEditor*.cpp)
+  // A dialog with one labelled field per column, chosen by the column
+  // format: an edit box (s), a combo box with free text (c) or a fixed list
+  // (l), a date and time picker (d), a numeric field (e any notation, f
+  // floating point, h hexadecimal, i integer); "#" makes a field read-only
+  // (disabled, grey). Fields stand 25 pixels apart; labels are right-aligned
+  // to the widest column name + 8. Enter in a field is OK, Escape Cancel.
+  // OnRequestEditFormat may change a column's format for one dialog.
+  //
+  // OK writes back only what the user could change and changed: read-only
+  // fields, untouched fields (whatever OnReadCell showed, a list value
+  // that is not in the list, a date the picker could not read) leave their
+  // cells as they were. An editable field whose cell was empty and that
+  // shows its format's proposal (a default text, "rix" row number, invented
+  // password or default date) writes it. The writes come as one OnChange
+  // and one paint. A date format without codes reads and writes yyyy-MM-dd.
+  // Row is not checked: a row outside 1..NrOfRows shows empty fields and
+  // writes nothing. Returns the modal result: 1 OK, 2 Cancel.
+  //
+  // At screen position (PosLeft, PosTop), caption "Editing Row <Row>":
+  int EditRowEntries(int Row, int PosLeft, int PosTop);
+  int EditRowEntries(int Row, int PosLeft, int PosTop, const QString& FormCaption, const QString& ButOKCaption,
+                     const QString& ButCancelCaption);
+  // On the application's dialog, offset by (PosLeft, PosTop), without
+  // buttons; the dialog grows to hold the fields, its caption is emptied,
+  // and the fields are removed again before the call returns. Returns what
+  // the dialog returns.
+  int EditRowEntries(int Row, QDialog* ContainerForm, int PosLeft, int PosTop);
+  TRequestEditFormatEvent OnRequestEditFormat;
+
   // --- Clipboard and files, done by the store (RepListFiles.cpp); the
   // store's errors come as EVyrRepListError naming this list. Reading
   // closes the in-place editor, clears the grid selection and paints once.
@@ -405,6 +438,14 @@ class TReportListView : public TCustomDrawGrid {
   bool SelectCell(int ACol, int ARow) override;
   void TopLeftChanged() override;
   void ColumnSized(int) override { ChangedSetup(); }
+  // In-place editing (RepListCellEdit.cpp): the editor shows a cell's value
+  // (without its check mark; masked in a password column) as
+  // OnGetEditText(Sender, data column, data row, Value) leaves it, and each
+  // edit stores the text (keeping the mark, cut at 255 characters) and
+  // raises OnSetEditText with the data column and row. Closing the editor
+  // without an edit, or with Escape, puts back the cell as it was stored.
+  QString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const QString& Value) override;
   void DoPaint() override;
 
  private:
