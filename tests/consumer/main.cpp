@@ -4,11 +4,13 @@
 #include <QImage>
 #include <cstdio>
 
+#include "foldertree/Vyr_FolderTree.h"
 #include "labels/Vyr_NumLab.h"
 #include "labels/Vyr_RasterLab.h"
 #include "labels/Vyr_RotLab.h"
 #include "labels/Vyr_sevenseg.h"
 #include "meter/Vyr_Meter.h"
+#include "minical/Vyr_MiniCal.h"
 #include "numio/Vyr_NumIO.h"
 #include "progbar/Vyr_ProgBar.h"
 #include "onoffbut/Vyr_onoffbut.h"
@@ -18,12 +20,17 @@
 #include "smallctl/Vyr_repsbut.h"
 #include "smallctl/Vyr_gradfl.h"
 #include "smallctl/Vyr_marksel.h"
+#include "thumbnails/Vyr_Thumbnails.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vyr::TNumIO2 field;
   field.SetInputFormat(vyr::itHex);
   field.SetValue(255);
+  vyr::TNumIO edit;
+  edit.SetInputFormat(vyr::itFloat);
+  edit.SetRangeHigh(100);
+  edit.SetValue(42.5);
 
   vyr::TMeter meter;
   meter.SetMeterLayout(vyr::mlCirc270);
@@ -35,6 +42,9 @@ int main(int argc, char** argv) {
   list.SetNrOfRows(3);
   list.SetElem(1, 2, QStringLiteral("two"));
   list.Sort(1, -1, false);
+  int scanError = 0;
+  const QDateTime when = vyr::ScanDateTime(QStringLiteral("31.01.2020"), QStringLiteral("dd.MM.yyyy"), scanError);
+  list.SetElem(2, 1, when.toString(Qt::ISODate));
 
   vyr::TNumLab reading;
   reading.SetDisplayType(vyr::dtHex);
@@ -92,9 +102,42 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  vyr::TFolderTree folders;
+  QStringList subDirs{QStringLiteral("stale")};
+  folders.GetSubDirs(QStringLiteral("/no such folder"), subDirs);
+  if (folders.Directory() != QStringLiteral("/") || !subDirs.isEmpty()) {
+    std::printf("consumer: unexpected folder tree\n");
+    return 1;
+  }
+
+  vyr::TMiniCal calendar;
+  calendar.SetDate(vyr::DateToSerial(QDate(2024, 1, 31)));
+  calendar.NextMonth();
+  QString holiday;
+  if (calendar.Day() != 29 || !calendar.CheckHoliday(2025, 5, 29, holiday) || holiday != QStringLiteral("Ascension Day")) {
+    std::printf("consumer: unexpected month calendar\n");
+    return 1;
+  }
+
+  vyr::TThumbnails strip;
+  strip.SetSlideSelectMode(vyr::ssmMultiple);
+  strip.SetSlideSelected(2, true);
+  int asked = 0;
+  strip.OnImageRequest = [&asked](vyr::TObject*, int, vyr::TImageRequestProcessing& how, int& mark, vyr::TBitmap*& image) {
+    ++asked;
+    how = vyr::irpShowSlide;
+    mark = 4;
+    image->SetSize(40, 30);
+  };
+  strip.Paint();
+  if (asked != strip.NumSlidesHoriz() * strip.NumSlidesVert() || strip.FirstSelectedSlide() != 2) {
+    std::printf("consumer: unexpected thumbnail strip\n");
+    return 1;
+  }
+
   QImage picture(meter.size(), QImage::Format_ARGB32);
   meter.render(&picture);
-  const bool ok = field.Value() == 255 && meter.Value() == 42 && list.Elem(1, 1) == QStringLiteral("two") &&
+  const bool ok = field.Value() == 255 && edit.Text() == QStringLiteral("42.50000000") && meter.Value() == 42 && list.Elem(1, 1) == QStringLiteral("two") &&
                   reading.ShownText() == QStringLiteral("FF") && title.TextAngle() == 90 &&
                   readout.ShownText() == QStringLiteral("12.5") && banner.ScrollPosX() == 4;
   std::printf("consumer: %s\n", ok ? "ok" : "unexpected values");
