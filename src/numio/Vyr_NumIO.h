@@ -381,17 +381,20 @@ class TNumIO2 : public TCustomControl {
 //   that every 32-bit value comes back whole.
 // - A text written from code (Value, SetEditText) becomes the accepted
 //   text, the one a refused edit brings back.
-// - A check run by a setter (InputFormat, DecPlaceSep, the range) raises no
-//   OnChange; OnChange comes only with an accepted change of the text by
-//   the user or by Text.
+// - A check run by a setter (InputFormat, DecPlaceSep, the range, Assign)
+//   raises no OnChange and sounds no beep; it empties a text that no longer
+//   passes. OnChange comes only with an accepted change of the text by the
+//   user or by Text.
+// - A write of the text the box already shows leaves no mark behind, so the
+//   next real change is always checked.
 // - Range: a field made in the designer starts with -uc_MaxDouble ..
 //   uc_MaxDouble (set when a field in design mode without a range of its
 //   own is first made ready to show), one made at run time with 0 .. 0
-//   (only 0 passes until the application sets a range). Setting RangeLow at or above RangeHigh makes
-//   the old RangeHigh the low end and the value the high end (RangeHigh
-//   likewise the other way). Non-finite values are ignored. While a form
-//   loads the ends are only stored and the text is not checked; Loaded puts
-//   the ends in order and checks the text once.
+//   (only 0 passes until the application sets a range). Setting RangeLow
+//   at or above RangeHigh makes the old RangeHigh the low end and the value
+//   the high end (RangeHigh likewise the other way). Non-finite values are
+//   ignored. While a form loads the ends are only stored and the text is
+//   not checked; Loaded puts the ends in order and checks the text once.
 struct TNumIOVerdict;
 
 class TNumIO : public TCustomEdit {
@@ -426,11 +429,13 @@ class TNumIO : public TCustomEdit {
   void SetBeep(bool value);
 
   // The text as a number of the format; 0 when it is not one. Writing
-  // shows the value in the format (itExp and itDynamic: d.ddddde+dd with six
-  // digits; itFloat: eight decimals; itFixPoint: FixPointDecPlaces
-  // decimals; itInt: rounded; itHex, itOct, itBin: the low 32 bits of the
-  // rounded value) without a check and without OnChange. Non-finite values
-  // are ignored.
+  // shows the value in the format (itExp and itDynamic: a blank or "-",
+  // six significant digits and a two-digit exponent, " 3.14159E+00";
+  // itFloat: eight decimals; itFixPoint: FixPointDecPlaces decimals;
+  // itInt: rounded, within the 32-bit range; itHex, itOct, itBin: the low
+  // 32 bits of the rounded value) without a check and without OnChange.
+  // Non-finite values are ignored. A text ending in its separator reads as
+  // if a 0 followed.
   double Value() const;
   void SetValue(double value);
 

@@ -188,6 +188,15 @@ TEST_F(NumIOEdit, ValueIsWrittenInTheFormatWithoutCheckOrEvent) {
   field->SetInputFormat(itBin);
   field->SetValue(300);
   EXPECT_EQ(field->Value(), 300.0);
+  field->SetInputFormat(itInt);
+  field->SetValue(1e12);
+  EXPECT_EQ(field->Text(), QStringLiteral("2147483647"));
+  field->SetValue(-2.5);
+  EXPECT_EQ(field->Text(), QStringLiteral("-2"));
+  field->SetFixPointDecPlaces(0);
+  EXPECT_EQ(field->FixPointDecPlaces(), 1);
+  field->SetFixPointDecPlaces(20);
+  EXPECT_EQ(field->FixPointDecPlaces(), 8);
   EXPECT_EQ(changes, 0);
   // The written text is what a refused key brings back.
   field->SetInputFormat(itInt);
