@@ -2,9 +2,12 @@
 // sensor, value, unit, a check column and a radio column), sortable by a
 // click on a column header, with live settings for the selection mode and
 // the header rows and a filter box; and a small list showing the colours of
-// selected, disabled and highlighted rows with the row marker.
+// selected, disabled and highlighted rows with the row marker. A double
+// click or Enter on a row opens the row editor, whose fields follow the
+// column formats.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +17,8 @@
 #include <QVBoxLayout>
 
 #include "GalleryPage.h"
+#include "host/KeyCodes.h"
+#include "host/Modal.h"
 #include "replist/Vyr_replist.h"
 
 namespace gallery {
@@ -98,6 +103,40 @@ void ScrollByWheel(TReportListView& v) {
     v.SetTopRow(v.TopRow() - 3);
     handled = true;
   };
+}
+
+// The row editor's fields: the number read-only, the time as a date and
+// time, the sensor with suggestions, the value as a number, the unit from a
+// fixed list.
+void SetRowEditorFormats(TReportListView& v) {
+  const char* const formats[] = {"[#i][70]",
+                                 "[dyyyy-MM-dd HH:mm:ss][150]",
+                                 "[c:6][110]inlet|outlet|tank A|tank B|pump|valve 3",
+                                 "[f][90]",
+                                 "[l][80]bar|\u00B0C|l/min|%",
+                                 "[l][100]in range|out",
+                                 "[s][80]"};
+  for (int c = 1; c <= 7; ++c) v.SetColumnFormat(c, QString::fromUtf8(formats[c - 1]));
+}
+
+// The current row of the list in the row editor, at the given screen point.
+void EditCurrentRow(TReportListView& v, QPoint at) {
+  const int row = v.Row() - v.CountHeadRows() + 1;
+  if (row >= 1 && row <= v.NrOfRows()) v.EditRowEntries(row, at.x(), at.y());
+}
+
+// The row editor as it opens for row 3, drawn without running it.
+QLabel* RowEditorPicture(TReportListView& v, QWidget* parent) {
+  auto* picture = new QLabel(parent);
+  const TDialogInterceptor previous = SetDialogInterceptor([picture](QDialog& d) {
+    picture->setPixmap(d.grab());
+    return int(mrCancel);
+  });
+  v.EditRowEntries(3, 0, 0);
+  SetDialogInterceptor(previous);
+  picture->adjustSize();
+  picture->hide();
+  return picture;
 }
 
 // A small list of 7 rows under a common header with the given column
@@ -206,7 +245,14 @@ class RepListPage : public GalleryPage {
     FList->setMinimumSize(300, 160);
     FList->SetCommonHeader(QStringLiteral("Measurements (click a column header to sort)"));
     FillMeasurements(*FList);
+    SetRowEditorFormats(*FList);
     ScrollByWheel(*FList);
+    FList->OnDblClick = [this](TObject*) { EditCurrentRow(*FList, QCursor::pos()); };
+    FList->OnKeyDown = [this](TObject*, quint16& key, TShiftState) {
+      if (key != VK_RETURN) return;
+      key = 0;
+      EditCurrentRow(*FList, FList->mapToGlobal(QPoint(40, 40)));
+    };
     layout->addWidget(FList, 1);
 
     // The status line: counts on the left, what the filter said on the
@@ -264,7 +310,9 @@ class RepListPage : public GalleryPage {
       FFilterDemo->setParent(this);
       FFilterDemo->hide();
     }
+    if (!FRowEditor) FRowEditor = RowEditorPicture(*FList, this);
     return {{QStringLiteral("TReportListView-measurements"), FList},
+            {QStringLiteral("TReportListView-roweditor"), FRowEditor},
             {QStringLiteral("TReportListView-features"), FFeatures},
             {QStringLiteral("TReportListView-filter"), FFilterDemo}};
   }
@@ -273,6 +321,7 @@ class RepListPage : public GalleryPage {
   TReportListView* FList = nullptr;
   TReportListView* FFeatures = nullptr;
   TReportListView* FFilterDemo = nullptr;  // only for the snapshot
+  QLabel* FRowEditor = nullptr;            // only for the snapshot
   bool FFiltered = false;
 };
 
