@@ -381,7 +381,7 @@ class TReportListView : public TCustomDrawGrid {
   // On the application's dialog, offset by (PosLeft, PosTop), without
   // buttons; the dialog grows to hold the fields, its caption is emptied,
   // and the fields are removed again before the call returns. Returns what
-  // the dialog returns.
+  // the dialog returns (2 at once for a null dialog).
   int EditRowEntries(int Row, QDialog* ContainerForm, int PosLeft, int PosTop);
   TRequestEditFormatEvent OnRequestEditFormat;
 
