@@ -145,6 +145,26 @@ QStringView TStringArray::GetStringView(int col, int row) const {
   return DisplayedRow(row).Cell(col, Columns());
 }
 
+QStringView TStringArray::GetStoredStringView(int col, int storageRow) const {
+  if (!ValidCol(col) || !ValidRow(storageRow)) return {};
+  return FRows[storageRow].Cell(col, Columns());
+}
+
+void TStringArray::SetStoredRowAttribBits(std::uint8_t mask, std::span<const std::uint8_t> on) {
+  const std::size_t rows = std::min(on.size(), std::size_t(NrOfRows()));
+  bool changed = false;
+  for (std::size_t i = 0; i < rows; ++i) {
+    std::uint8_t& attrib = FRowAttribs[i + 1];
+    const std::uint8_t value = on[i] ? attrib | mask : attrib & ~mask;
+    if (value == attrib) continue;
+    CountAttrib(attrib, -1);
+    CountAttrib(value, +1);
+    attrib = value;
+    changed = true;
+  }
+  if (changed) AttribChanged();
+}
+
 void TStringArray::SetString(int col, int row, const QString& text) {
   if (!ValidCol(col) || !ValidRow(row)) return;
   const QStringView value = CutToLength(QStringView(text), kMaxCellLength);

@@ -22,6 +22,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "foundation/CoreEvents.h"
@@ -59,6 +60,14 @@ class TStringArray : public QObject {
 
   std::uint8_t GetRowAttrib(int row) const;
   void SetRowAttrib(int row, std::uint8_t value);
+  // Whole-table passes read and write by storage row (GetSortOrder), the
+  // order the rows lie in memory: a sorted table's displayed order would
+  // cost a cache miss per row.
+  QStringView GetStoredStringView(int col, int storageRow) const;
+  // Sets the attribute bits of mask on storage row s (1..NrOfRows()) where
+  // on[s - 1] is non-zero and clears them elsewhere; on holds NrOfRows()
+  // entries. One notification when anything changed.
+  void SetStoredRowAttribBits(std::uint8_t mask, std::span<const std::uint8_t> on);
   std::uint8_t GetColAttrib(int col) const;
   void SetColAttrib(int col, std::uint8_t value);
   // Number of rows 1..NrOfRows() whose attribute has bit 0..7 set; kept up

@@ -99,31 +99,36 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
   HideEditor();
 
   // Every row is decided before anything changes, so an exception from
-  // OnBeforeFilter leaves the list as it was.
+  // OnBeforeFilter leaves the list as it was. The handler hears of the rows
+  // in displayed order; the texts are read and the results kept by storage
+  // row, the order the rows lie in memory, since hopping through a sorted
+  // list costs a cache miss per row.
   const TStringArray& s = d->Data->Strings();
   const std::vector<int> columns = SearchColumns(FilterColumns, NrOfColumns());
   std::vector<bool> marked(columns.size());
   for (std::size_t j = 0; j < columns.size(); ++j) marked[j] = ColumnCheckMode(columns[j]) != cmNone;
   std::vector<QStringView> texts(columns.size());
   const int rows = NrOfRows();
-  std::vector<bool> found(std::size_t(rows) + 1);
-  std::vector<TLogicOp> ops(std::size_t(rows) + 1);
-  for (int r = 1; r <= rows; ++r) {
-    bool f = true;
-    TLogicOp op = loAnd;
-    Raise(OnBeforeFilter, this, r, f, op);
-    found[std::size_t(r)] = f;
-    ops[std::size_t(r)] = op;
+  std::vector<std::uint8_t> found(std::size_t(rows), 1);
+  std::vector<TLogicOp> ops;
+  if (OnBeforeFilter) {
+    ops.assign(std::size_t(rows), loAnd);
+    for (int r = 1; r <= rows; ++r) {
+      bool f = true;
+      TLogicOp op = loAnd;
+      OnBeforeFilter(this, r, f, op);
+      const int storage = s.GetSortOrder(r);  // 0 when the handler removed rows
+      if (storage < 1 || storage > rows) continue;
+      found[std::size_t(storage - 1)] = f;
+      ops[std::size_t(storage - 1)] = op;
+    }
   }
-  // The handler hears of the rows in displayed order; the texts are read in
-  // storage order, the order their blocks lie in memory, since hopping
-  // through a sorted list costs a cache miss per row.
-  std::vector<bool> enabled(std::size_t(rows) + 1);
+  std::vector<std::uint8_t> enabled(static_cast<std::size_t>(rows));
   for (int storage = 1; storage <= rows; ++storage) {
-    const int r = s.DisplayedRowOf(storage);
-    enabled[std::size_t(r)] = Combine(found[std::size_t(r)], ops[std::size_t(r)], [&] {
+    const std::size_t i = std::size_t(storage - 1);
+    enabled[i] = Combine(found[i], ops.empty() ? loAnd : ops[i], [&] {
       for (std::size_t j = 0; j < columns.size(); ++j) {
-        const QStringView stored = s.GetStringView(columns[j], r);
+        const QStringView stored = s.GetStoredStringView(columns[j], storage);
         texts[j] = marked[j] ? ValueOfMarked(stored) : stored;
       }
       return filter.Matches(texts);
@@ -131,9 +136,13 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
   }
 
   InOneUpdate(*this, [&] {
-    TStringArray& strings = d->Data->Strings();
-    for (int r = 1; r <= std::min(rows, NrOfRows()); ++r)
-      strings.SetRowAttrib(r, WithBit(strings.GetRowAttrib(r), kRowDisabledBit, !enabled[std::size_t(r)]));
+    // Results taken while a handler added or removed rows belong to rows
+    // that moved; the rows then keep their state.
+    if (NrOfRows() == rows) {
+      std::vector<std::uint8_t> disabled(enabled.size());
+      for (std::size_t i = 0; i < enabled.size(); ++i) disabled[i] = !enabled[i];
+      d->Data->Strings().SetStoredRowAttribBits(kRowDisabledBit, disabled);
+    }
     SortEnabledState(SortColumn, -1, Ascending);
   });
   ChangedSelection();

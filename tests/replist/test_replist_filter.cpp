@@ -223,6 +223,23 @@ TEST(RepListFilter, ExceptionFromBeforeFilterChangesNothing) {
   EXPECT_EQ(Shown(v), QStringList({"inlet pump", "outlet", "Tank A", "tank B", "pump 2", "valve"}));
 }
 
+// A handler that removes rows while the filter asks about them leaves
+// results that belong to rows that moved: no row's state changes then, and
+// nothing is read or written outside the list.
+TEST(RepListFilter, HandlerRemovingRowsLeavesTheStatesAlone) {
+  TReportListView v;
+  PrepareSensors(v);
+  v.SetRowEnabled(3, false);  // Tank A
+  v.OnBeforeFilter = [&v](TObject*, int row, bool& found, TLogicOp&) {
+    found = true;
+    if (row == 2) v.RemoveRow(1);
+  };
+  v.FilterAndSort("pump", {}, false, fmSimple, 1, true);
+  EXPECT_EQ(v.NrOfRows(), 5);
+  EXPECT_EQ(Names(v, false), QStringList({"Tank A"}));
+  EXPECT_EQ(Names(v, true), QStringList({"outlet", "pump 2", "tank B", "valve"}));
+}
+
 TEST(RepListFilter, EmptyListIsFine) {
   TReportListView v;
   v.SetNrOfRows(0);
