@@ -45,6 +45,10 @@
 //   years below 1 it returns false and leaves Day and Month as they were.
 // - The 3-D frame of the buttons lies inside each button's cell; the texts
 //   of buttons and title take the colour of the control's Font.
+// - The client area is shared out in eight equal columns and rows; column 0
+//   and row 0 take what is left over, so the grid fills it at any size.
+// - Days of the neighbouring months show neither holidays nor today's
+//   circle.
 // - Assign copies CopiedProperties, the weekday colours and the holiday
 //   list, then raises OnChange once; the event handlers stay.
 // - While a stored form loads, setters store only: no paint and no
