@@ -1,7 +1,8 @@
 // The "Report list" tab: 100,000 generated measurement rows (number, time,
 // sensor, value, unit, a check column and a radio column), sortable by a
 // click on a column header, with live settings for the selection mode and
-// the header rows and a filter box; and a small list showing the colours of
+// the header rows, a filter box and buttons to copy, save, load and export
+// it; and a small list showing the colours of
 // selected, disabled and highlighted rows with the row marker. A double
 // click or Enter on a row opens the row editor, whose fields follow the
 // column formats.
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "GalleryPage.h"
+#include "RepListFileBar.h"
 #include "host/KeyCodes.h"
 #include "host/Modal.h"
 #include "replist/Vyr_replist.h"
@@ -265,6 +267,7 @@ class RepListPage : public GalleryPage {
     statusLine->addWidget(counts);
     statusLine->addWidget(filterMessage, 1);
     layout->addLayout(statusLine);
+    layout->addLayout(MakeRepListFileBar(FList, filterMessage));
     auto showCounts = [this, counts](TObject*) {
       counts->setText(QStringLiteral("%1 rows, %2 enabled, %3 selected, %4 checked")
                           .arg(FList->NrOfRows())
