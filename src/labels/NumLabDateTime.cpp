@@ -14,29 +14,22 @@
 #include <QDate>
 #include <QTime>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <utility>
 
+#include "host/DateTimeFormat.h"
 #include "labels/NumLabText.h"
 
 namespace vyr {
 namespace {
 
-constexpr std::array<const char*, 12> kMonths = {"January", "February", "March",     "April",   "May",      "June",
-                                                 "July",    "August",   "September", "October", "November", "December"};
-constexpr std::array<const char*, 7> kWeekdays = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                                  "Friday", "Saturday", "Sunday"};
 constexpr qint64 kMsPerDay = 86400000;
 // Serials beyond this are far outside the years 1..9999.
 constexpr double kSerialLimit = 4e6;
 
 QString Number(int value, int digits) { return QStringLiteral("%1").arg(value, digits, 10, QChar(u'0')); }
 
-QString Name(const char* name, bool full) {
-  const QString text = QString::fromLatin1(name);
-  return full ? text : text.left(3);
-}
+QString Name(const QString& name, bool full) { return full ? name : name.left(3); }
 
 // The am/pm marker starting at i, written as in the pattern; its length or 0.
 qsizetype HalfDayMarker(const QString& pattern, qsizetype i, bool afternoon, QString* out) {
@@ -108,13 +101,13 @@ class TPatternWriter {
         else if (run <= 2)
           FOut += Number(FDate.month(), run);
         else
-          FOut += Name(kMonths[std::size_t(FDate.month() - 1)], run >= 4);
+          FOut += Name(LongMonthName(FDate.month()), run >= 4);
         return true;
       case u'd':
         if (run <= 2)
           FOut += Number(FDate.day(), run);
         else
-          FOut += Name(kWeekdays[std::size_t(FDate.dayOfWeek() - 1)], run >= 4);
+          FOut += Name(LongDayName(FDate.dayOfWeek()), run >= 4);
         return true;
       case u'h': {
         int hour = FTime.hour();

@@ -309,3 +309,14 @@ TEST(RowEditor, RowsOutsideTheListShowEmptyFieldsAndWriteNothing) {
   EXPECT_EQ(v.Elem(1, 1), "");
   EXPECT_EQ(v.Elem(1, 2), "");
 }
+
+TEST(RowEditor, AssignTakesTheFormatRequestHandler) {
+  TReportListView source, copy;
+  Columns(source, 2, {"A"}, {"[s][90]"});
+  int asked = 0;
+  source.OnRequestEditFormat = [&](TObject*, int, int, QString&) { ++asked; };
+  copy.Assign(&source);
+  Answer answer([](QDialog&) { return int(mrCancel); });
+  copy.EditRowEntries(1, 0, 0);
+  EXPECT_EQ(asked, 1);
+}
