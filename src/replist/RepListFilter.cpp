@@ -109,9 +109,10 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
   for (std::size_t j = 0; j < columns.size(); ++j) marked[j] = ColumnCheckMode(columns[j]) != cmNone;
   std::vector<QStringView> texts(columns.size());
   const int rows = NrOfRows();
-  std::vector<std::uint8_t> found(std::size_t(rows), 1);
+  std::vector<std::uint8_t> found;
   std::vector<TLogicOp> ops;
   if (OnBeforeFilter) {
+    found.assign(std::size_t(rows), 1);
     ops.assign(std::size_t(rows), loAnd);
     for (int r = 1; r <= rows; ++r) {
       bool f = true;
@@ -123,10 +124,10 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
       ops[std::size_t(storage - 1)] = op;
     }
   }
-  std::vector<std::uint8_t> enabled(static_cast<std::size_t>(rows));
+  std::vector<std::uint8_t> disabled(static_cast<std::size_t>(rows));
   for (int storage = 1; storage <= rows; ++storage) {
     const std::size_t i = std::size_t(storage - 1);
-    enabled[i] = Combine(found[i], ops.empty() ? loAnd : ops[i], [&] {
+    disabled[i] = !Combine(ops.empty() || found[i], ops.empty() ? loAnd : ops[i], [&] {
       for (std::size_t j = 0; j < columns.size(); ++j) {
         const QStringView stored = s.GetStoredStringView(columns[j], storage);
         texts[j] = marked[j] ? ValueOfMarked(stored) : stored;
@@ -138,11 +139,7 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
   InOneUpdate(*this, [&] {
     // Results taken while a handler added or removed rows belong to rows
     // that moved; the rows then keep their state.
-    if (NrOfRows() == rows) {
-      std::vector<std::uint8_t> disabled(enabled.size());
-      for (std::size_t i = 0; i < enabled.size(); ++i) disabled[i] = !enabled[i];
-      d->Data->Strings().SetStoredRowAttribBits(kRowDisabledBit, disabled);
-    }
+    if (NrOfRows() == rows) d->Data->Strings().SetStoredRowAttribBits(kRowDisabledBit, disabled);
     SortEnabledState(SortColumn, -1, Ascending);
   });
   ChangedSelection();
