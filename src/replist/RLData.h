@@ -239,6 +239,9 @@ class TRLData : public TComponent {
     QString Format;
     TCheckMode CheckMode = cmNone;
   };
+  // Puts a table built aside in place of the present one, with its counts
+  // and column records; the table takes over this store's handlers.
+  void AdoptTable(std::unique_ptr<TStringArray> cells, int cols, int rows, std::vector<TColumnMeta> columns);
 
   QString FCommonHeader;
   std::vector<TColumnMeta> FColumns;  // data column c at c - 1

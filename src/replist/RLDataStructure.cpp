@@ -101,6 +101,19 @@ TPropertyList TRLData::CopiedProperties() {
   return names;
 }
 
+void TRLData::AdoptTable(std::unique_ptr<TStringArray> cells, int cols, int rows, std::vector<TColumnMeta> columns) {
+  cells->OnChange = FStrings->OnChange;
+  cells->OnAttribChange = FStrings->OnAttribChange;
+  cells->OnBeforeSortExchange = FStrings->OnBeforeSortExchange;
+  cells->OnPercentDone = FStrings->OnPercentDone;
+  FNrOfCols = cols;
+  FNrOfRows = rows;
+  FColumns = std::move(columns);
+  FStrings = std::move(cells);
+  FRadioMarks.clear();  // they describe the old table
+  SetFeedback(qint64{std::max(rows, 1)} * (cols + 1));
+}
+
 void TRLData::Assign(const TComponentBase* Source) {
   const auto* src = dynamic_cast<const TRLData*>(Source);
   if (!src) {
@@ -128,17 +141,7 @@ void TRLData::Assign(const TComponentBase* Source) {
   } catch (const std::bad_alloc&) {
     throw EVyrRLDataError(ComponentMessage(ComponentName(), QStringLiteral("not enough memory on heap")));
   }
-  copy->OnChange = FStrings->OnChange;
-  copy->OnAttribChange = FStrings->OnAttribChange;
-  copy->OnBeforeSortExchange = FStrings->OnBeforeSortExchange;
-  copy->OnPercentDone = FStrings->OnPercentDone;
-  // The table goes in with its counts and column records.
-  FNrOfCols = cols;
-  FNrOfRows = rows;
-  FColumns = std::move(columns);
-  FStrings = std::move(copy);
-  FRadioMarks.clear();  // they describe the old table
-  SetFeedback(qint64{std::max(rows, 1)} * (cols + 1));
+  AdoptTable(std::move(copy), cols, rows, std::move(columns));
   CopyProperties(*this, *src, CopiedProperties());
   FSortColumn = src->FSortColumn;
   FSortColumnSec = src->FSortColumnSec;

@@ -159,16 +159,7 @@ void TRLData::TakeFileImage(TRLFileImage&& image) {
   } catch (const std::bad_alloc&) {
     Raise(Name(), QStringLiteral("not enough memory on heap"));
   }
-  cells->OnChange = FStrings->OnChange;
-  cells->OnAttribChange = FStrings->OnAttribChange;
-  cells->OnBeforeSortExchange = FStrings->OnBeforeSortExchange;
-  cells->OnPercentDone = FStrings->OnPercentDone;
-  FNrOfCols = cols;
-  FNrOfRows = rows;
-  FColumns = std::move(columns);
-  FStrings = std::move(cells);
-  FRadioMarks.clear();  // they describe the old table
-  SetFeedback(qint64{std::max(rows, 1)} * (cols + 1));
+  AdoptTable(std::move(cells), cols, rows, std::move(columns));
   FSortColumn = FSortColumnSec = -1;
   FSortOrder = true;
   FCommonHeader = image.CommonHeader;
