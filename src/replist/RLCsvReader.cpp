@@ -62,7 +62,11 @@ class TCsvReader {
   bool ReadMore();
   // Splits the record at FPos into FFields; FEnd gets the position after it.
   TRecordEnd SplitRecord();
-  QStringView Decode(const TCsvField& field) { return QStringView(FChars.constData(), DecodeAt(field, 0)); }
+  // The end is taken first: decoding may move FChars.
+  QStringView Decode(const TCsvField& field) {
+    const qsizetype end = DecodeAt(field, 0);
+    return QStringView(FChars.constData(), end);
+  }
   // Decodes field into FChars from position at; returns the end.
   qsizetype DecodeAt(const TCsvField& field, qsizetype at);
   void TakeRecord();
