@@ -1,6 +1,7 @@
 #pragma once
-// A real folder tree made for each test in a temporary folder and removed
-// with it:
+// A real folder tree made for each test one level inside a temporary
+// folder (so that its parent belongs to the test alone, even while other
+// tests run) and removed with it:
 //   alpha/x/            Beta/          Case/   case/
 //   gamma/.only-hidden/ with blank/    Ärger/  .secret/inner/
 //   notes.txt (a file)
@@ -18,7 +19,8 @@ class FolderTreeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(temp.isValid());
-    base = QDir(temp.path()).canonicalPath();
+    ASSERT_TRUE(QDir(temp.path()).mkdir("tree"));
+    base = QDir(temp.path() + "/tree").canonicalPath();
     for (const char* sub : {"alpha/x", "Beta", "Case", "case", "gamma/.only-hidden", "with blank", "Ärger",
                             ".secret/inner"})
       ASSERT_TRUE(QDir(base).mkpath(QString::fromUtf8(sub)));
