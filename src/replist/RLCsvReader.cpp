@@ -29,25 +29,6 @@ struct TCsvField {
 
 enum class TRecordEnd { Complete, NeedMore };
 
-QString RawString(QStringView text) { return QString::fromRawData(text.data(), text.size()); }
-
-// Stores a row's values (columns 1.., value k ending at ends[k] in text)
-// with one allocation of the row's block: the last non-empty value's column
-// first takes the room of them all, then its own value (so the block stays),
-// then every other column its value.
-void StoreRow(TStringArray& cells, int row, QStringView text, const std::vector<qsizetype>& ends) {
-  const auto value = [&](int k) {
-    const qsizetype from = k ? ends[std::size_t(k - 1)] : 0;
-    return text.mid(from, ends[std::size_t(k)] - from);
-  };
-  int last = int(ends.size()) - 1;
-  while (last >= 0 && value(last).isEmpty()) --last;
-  if (last < 0) return;
-  cells.SetString(last + 1, row, RawString(text.left(TStringArray::kMaxCellLength)));
-  cells.SetString(last + 1, row, RawString(value(last)));
-  for (int k = 0; k < last; ++k) cells.SetString(k + 1, row, RawString(value(k)));
-}
-
 class TCsvReader {
  public:
   TCsvReader(QIODevice& in, char separator, const QString& source, TRLFileImage& image)
@@ -205,7 +186,7 @@ void TCsvReader::TakeRecord() {
     at += CutToLength(QStringView(FChars.constData() + at, end - at), kMaxCellValueLength).size();
     FEnds.push_back(at);
   }
-  StoreRow(*FImage.Cells, FRows, QStringView(FChars.constData(), at), FEnds);
+  StoreRowValues(*FImage.Cells, FRows, 1, QStringView(FChars.constData(), at), FEnds);
 }
 
 void TCsvReader::Read(bool colHeaders, bool commonHeader) {

@@ -2,33 +2,48 @@
 #include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
-#include <QXmlStreamWriter>
 #include <algorithm>
 
 #include "host/Exception.h"
 #include "replist/RLFileImage.h"
+#include "replist/RLXmlOut.h"
 #include "replist/RLXmlTags.h"
 
 namespace vyr {
 
 namespace {
 
-constexpr qsizetype kFlushChars = 1 << 18;
+// Bytes gathered before they go to the device: a device write per tag would
+// cost more than the tags.
+constexpr qsizetype kFlushBytes = 1 << 18;
 
-QString FromView(QStringView v) { return QString::fromRawData(reinterpret_cast<const QChar*>(v.data()), v.size()); }
-
-void WriteText(QXmlStreamWriter& xml, const QString& tag, QStringView text) {
-  xml.writeStartElement(tag);
-  if (NeedsEscape(text)) {
-    xml.writeAttribute(QStringLiteral("esc"), QStringLiteral("1"));
-    xml.writeCharacters(EscapeText(text));
-  } else if (!text.isEmpty()) {
-    xml.writeCharacters(FromView(text));
+// The forms of one tag, made once: a list writes millions of cells.
+struct TTagForms {
+  explicit TTagForms(TRepListXmlTag tag) {
+    const QByteArrayView name = RepListXmlTagBytes(tag);
+    Open = QByteArray("<").append(name).append(">");
+    Escaped = QByteArray("<").append(name).append(" esc=\"1\">");
+    Close = QByteArray("</").append(name).append(">");
+    Empty = QByteArray("<").append(name).append("/>");
   }
-  xml.writeEndElement();
-}
+  QByteArray Open, Escaped, Close, Empty;
+};
 
-void WriteLineEnd(QXmlStreamWriter& xml) { xml.writeCharacters(QStringLiteral("\n")); }
+// <tag>text</tag>, <tag/> for an empty text, <tag esc="1">...</tag> for a
+// text XML cannot carry as it is.
+void WriteText(TXmlOut& xml, const TTagForms& tag, QStringView text) {
+  if (text.isEmpty()) {
+    xml.Raw(tag.Empty);
+  } else if (NeedsEscape(text)) {
+    xml.Raw(tag.Escaped);
+    xml.Text(EscapeText(text));
+    xml.Raw(tag.Close);
+  } else {
+    xml.Raw(tag.Open);
+    xml.Text(text);
+    xml.Raw(tag.Close);
+  }
+}
 
 // An error of the store, naming it and, by the caller's message, the file.
 [[noreturn]] void Raise(const QString& name, const QString& what) {
@@ -39,45 +54,38 @@ void WriteLineEnd(QXmlStreamWriter& xml) { xml.writeCharacters(QStringLiteral("\
 
 void TRLData::WriteToXMLStream(QIODevice& OutStream, bool CreateHeader, const QString& DataID) const {
   if (NeedsEscape(DataID)) Raise(Name(), QStringLiteral("the data identifier holds a character a file cannot hold"));
-  // The writer fills a text that goes to the device in large UTF-8 pieces:
-  // a device write per tag would cost more than the tags.
-  QString text;
+  TXmlOut xml;
+  QByteArray& bytes = xml.Bytes();
   bool failed = false;
   const auto flush = [&] {
-    const QByteArray bytes = text.toUtf8();
     failed |= OutStream.write(bytes) != bytes.size();
-    text.resize(0);
+    bytes.resize(0);
   };
-  // The declaration names the encoding of the bytes, not of the text.
-  if (CreateHeader) text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
-  QXmlStreamWriter xml(&text);
-  xml.writeStartElement(QStringLiteral("replist"));
-  xml.writeAttribute(QStringLiteral("id"), DataID);
-  xml.writeAttribute(QStringLiteral("format"), QStringLiteral("vyrkitset"));
-  WriteLineEnd(xml);
-  xml.writeTextElement(RepListXmlTagText(xmlNumCols), QString::number(FNrOfCols));
-  xml.writeTextElement(RepListXmlTagText(xmlNumRows), QString::number(FNrOfRows));
-  WriteLineEnd(xml);
-  WriteText(xml, RepListXmlTagText(xmlCommonHd), FCommonHeader);
-  WriteLineEnd(xml);
-  WriteText(xml, RepListXmlTagText(xmlComment), Comment);
-  WriteLineEnd(xml);
-  const QString nameTag = RepListXmlTagText(xmlColName), formatTag = RepListXmlTagText(xmlColumnFormat);
-  const QString modeTag = RepListXmlTagText(xmlCheckedColumn), cellTag = RepListXmlTagText(xmlCell);
+  if (CreateHeader) xml.Raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+  xml.Raw("<replist id=\"");
+  xml.AttributeValue(DataID);
+  xml.Raw("\" format=\"vyrkitset\">\n");
+  WriteText(xml, TTagForms(xmlNumCols), QString::number(FNrOfCols));
+  WriteText(xml, TTagForms(xmlNumRows), QString::number(FNrOfRows));
+  xml.Raw("\n");
+  WriteText(xml, TTagForms(xmlCommonHd), FCommonHeader);
+  xml.Raw("\n");
+  WriteText(xml, TTagForms(xmlComment), Comment);
+  xml.Raw("\n");
+  const TTagForms nameTag(xmlColName), formatTag(xmlColumnFormat), modeTag(xmlCheckedColumn), cellTag(xmlCell);
   for (int c = 1; c <= FNrOfCols; ++c) {
     const TColumnMeta& column = FColumns[std::size_t(c - 1)];
     WriteText(xml, nameTag, column.Name);
     WriteText(xml, formatTag, column.Format);
-    xml.writeTextElement(modeTag, CheckModeWord(column.CheckMode));
-    WriteLineEnd(xml);
+    WriteText(xml, modeTag, CheckModeWord(column.CheckMode));
+    xml.Raw("\n");
   }
   for (int r = 1; r <= FNrOfRows; ++r) {
     for (int c = 0; c <= FNrOfCols; ++c) WriteText(xml, cellTag, FStrings->GetStringView(c, r));
-    WriteLineEnd(xml);
-    if (text.size() >= kFlushChars) flush();
+    xml.Raw("\n");
+    if (bytes.size() >= kFlushBytes) flush();
   }
-  xml.writeEndElement();
-  WriteLineEnd(xml);
+  xml.Raw("</replist>\n");
   flush();
   if (failed) throw EInOutError(QStringLiteral("cannot write the list: the stream refused the data"));
 }

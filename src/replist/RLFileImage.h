@@ -28,12 +28,21 @@ struct TRLFileImage {
 // <what>".
 [[noreturn]] void ThrowFileFormat(const QString& source, qint64 line, const QString& what);
 
+// Stores the values of one row, value k (text up to ends[k], from the end
+// of value k - 1) in column firstCol + k, with one allocation of the row's
+// block. Empty values stay unset.
+void StoreRowValues(TStringArray& cells, int row, int firstCol, QStringView text, const std::vector<qsizetype>& ends);
+
 // Reads the next report list from the device's position: lines are skipped
 // up to one that opens a list whose identifier matches DataID (see
 // RLFileCheck.h), then the list is parsed up to its closing tag. False when
 // no such list follows. A random-access device is left after the closing
 // tag's line, a sequential one after that line too (it is read line by line).
-bool ReadRepListXml(QIODevice& in, const QString& DataID, const QString& source, TRLFileImage& image);
+// A random-access device is read by the plain reader first (RLXmlPlain.h)
+// unless readers says otherwise.
+enum class TXmlReaders { PlainFirst, GeneralOnly };
+bool ReadRepListXml(QIODevice& in, const QString& DataID, const QString& source, TRLFileImage& image,
+                    TXmlReaders readers = TXmlReaders::PlainFirst);
 
 // The field separator of a delimiter; '\0' for an unknown ordinal.
 char CsvSeparator(TCSVDelimiters delimiter);

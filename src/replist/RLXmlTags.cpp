@@ -35,6 +35,15 @@ QString RepListXmlTagText(TRepListXmlTag tag) {
   return kTagTexts[tag >= xmlNumCols && tag <= xmlInvalid ? tag : xmlInvalid].toString();
 }
 
+QByteArrayView RepListXmlTagBytes(TRepListXmlTag tag) {
+  static const auto bytes = [] {
+    std::array<QByteArray, xmlInvalid + 1> all;
+    for (int k = 0; k <= xmlInvalid; ++k) all[std::size_t(k)] = kTagTexts[std::size_t(k)].toLatin1();
+    return all;
+  }();
+  return bytes[tag >= xmlNumCols && tag <= xmlInvalid ? tag : xmlInvalid];
+}
+
 TRepListXmlTag RepListXmlTagOf(QStringView name) {
   for (int k = xmlNumCols; k < xmlEndReplist; ++k)
     if (name == kTagTexts[k]) return TRepListXmlTag(k);

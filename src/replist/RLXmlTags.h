@@ -1,6 +1,7 @@
 #pragma once
 // The tags of the report list file and the escape used for texts that XML
 // cannot carry.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -21,6 +22,8 @@ enum TRepListXmlTag {
 
 // The tag text of each value ("numcols", ..., "/replist", "invalidtag").
 QString RepListXmlTagText(TRepListXmlTag tag);
+// The same as Latin-1 bytes.
+QByteArrayView RepListXmlTagBytes(TRepListXmlTag tag);
 // The tag named name; xmlInvalid for any other name.
 TRepListXmlTag RepListXmlTagOf(QStringView name);
 
