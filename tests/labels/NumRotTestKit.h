@@ -4,24 +4,11 @@
 #include <algorithm>
 
 #include "host/Canvas.h"
+#include "support/PixelTools.h"
 
 namespace numrot {
 
-// Bounding box of the pixels inside area whose colour passes the test
-// (empty when there are none).
-template <typename Test>
-vyr::TRect BoundsWhere(const vyr::TCanvas& c, const vyr::TRect& area, Test test) {
-  vyr::TRect r{area.Right, area.Bottom, area.Left - 1, area.Top - 1};
-  for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x)
-      if (test(c.Pixels(x, y))) {
-        r.Left = std::min(r.Left, x);
-        r.Top = std::min(r.Top, y);
-        r.Right = std::max(r.Right, x + 1);
-        r.Bottom = std::max(r.Bottom, y + 1);
-      }
-  return r.Right < area.Left ? vyr::TRect{} : r;
-}
+using vyrtest::BoundsWhere;
 
 // The pixels that differ from the background (a system colour is resolved).
 inline vyr::TRect InkBounds(const vyr::TCanvas& c, const vyr::TRect& area, vyr::TColor background) {

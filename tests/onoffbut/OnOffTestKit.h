@@ -7,6 +7,7 @@
 
 #include "host/Bitmap.h"
 #include "onoffbut/Vyr_onoffbut.h"
+#include "support/PixelTools.h"
 
 namespace onofftest {
 
@@ -31,21 +32,7 @@ inline bool ShowsPicture(vyr::TCanvas& c, const QImage& picture, int x0, int y0,
   return true;
 }
 
-// The bounding box of the pixels inside area for which keep(colour) holds;
-// empty when there are none.
-template <typename Keep>
-vyr::TRect BoundsWhere(const vyr::TCanvas& c, vyr::TRect area, Keep keep) {
-  vyr::TRect r{area.Right, area.Bottom, area.Left - 1, area.Top - 1};
-  for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x)
-      if (keep(c.Pixels(x, y))) {
-        r.Left = std::min(r.Left, x);
-        r.Top = std::min(r.Top, y);
-        r.Right = std::max(r.Right, x + 1);
-        r.Bottom = std::max(r.Bottom, y + 1);
-      }
-  return r.Right < area.Left ? vyr::TRect{} : r;
-}
+using vyrtest::BoundsWhere;
 
 // The ink inside area: every pixel that differs from background.
 inline vyr::TRect InkIn(const vyr::TCanvas& c, vyr::TRect area, vyr::TColor background) {

@@ -26,17 +26,4 @@ int CountColor(const vyr::TCanvas& c, vyr::TColor color) {
   return n;
 }
 
-vyr::TRect BoundsOf(const vyr::TCanvas& c, vyr::TColor color) {
-  vyr::TRect r{c.Width(), c.Height(), -1, -1};
-  for (int y = 0; y < c.Height(); ++y)
-    for (int x = 0; x < c.Width(); ++x)
-      if (c.Pixels(x, y) == color) {
-        r.Left = std::min(r.Left, x);
-        r.Top = std::min(r.Top, y);
-        r.Right = std::max(r.Right, x + 1);
-        r.Bottom = std::max(r.Bottom, y + 1);
-      }
-  return r.Right < 0 ? vyr::TRect{} : r;
-}
-
 }  // namespace vyrtest
