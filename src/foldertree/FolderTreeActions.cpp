@@ -99,6 +99,10 @@ void TFolderTree::Assign(const TComponentBase* Source) {
   if (!source) return TCustomTreeView::Assign(Source);
   if (source == this) return;
   CopyProperties(*this, *source, CopiedProperties());
+  // A disabled source shows clBtnFace; its remembered colour is the one
+  // to copy.
+  d->ColorBak = source->d->ColorBak;
+  ShowRememberedColor();
 }
 
 void TFolderTree::AssignTo(TComponentBase* Dest) const {

@@ -162,8 +162,10 @@ void TFolderTree::ConfirmChildren(TTreeNode* Node) {
 void TFolderTree::Loaded() {
   TCustomTreeView::Loaded();
   if (d->ColorBak == clBlack) d->ColorBak = clWhite;
-  TCustomTreeView::SetColor(Enabled() ? d->ColorBak : clBtnFace);
+  ShowRememberedColor();
   FullCollapse();
 }
+
+void TFolderTree::ShowRememberedColor() { TCustomTreeView::SetColor(Enabled() ? d->ColorBak : clBtnFace); }
 
 }  // namespace vyr

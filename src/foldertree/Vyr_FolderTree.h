@@ -128,6 +128,8 @@ class TFolderTree : public TCustomTreeView {
   void Rebuild();
   // Directory from the selection; OnChange and OnDirChanged as needed.
   void Settle(const QString& oldDirectory);
+  // The remembered colour while enabled, clBtnFace while disabled.
+  void ShowRememberedColor();
 };
 
 }  // namespace vyr

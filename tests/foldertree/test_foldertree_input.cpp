@@ -114,3 +114,14 @@ TEST(FolderTreeCitizen, AColourStoredWithTheTreeDisabledComesBackWhenEnabled) {
     EXPECT_EQ(tree.Color(), stored == clBlack ? clWhite : stored);
   }
 }
+
+TEST(FolderTreeCitizen, AssignFromADisabledTreeCopiesItsOwnColour) {
+  TFolderTree source, dest;
+  source.SetColor(clYellow);
+  source.SetEnabled(false);
+  dest.Assign(&source);
+  EXPECT_EQ(dest.Color(), clYellow);
+  dest.SetEnabled(false);
+  dest.SetEnabled(true);
+  EXPECT_EQ(dest.Color(), clYellow);
+}
