@@ -36,11 +36,11 @@
 //   false. The path's folders are opened on the way down.
 // - MakeSubFolder makes a folder below the selected one, with every
 //   missing level of a relative name ("a/b"; doubled and trailing '/'
-//   ignored). No level may be empty after that, ".", "..", begin with '.',
-//   or hold '\', '"', '<', '>', '|' or a control character; a name
-//   beginning with '/' (an absolute path) and a last level that exists
-//   already (as folder or file) are refused. Refused names return false and
-//   create nothing. On success the new folder is selected.
+//   ignored). The name must hold a level; no level may be ".", "..",
+//   begin with '.', or hold '\', '"', '<', '>', '|' or a control character;
+//   a name beginning with '/' (an absolute path) and a last level that
+//   exists already (as folder or file) are refused. Refused names return
+//   false and create nothing. On success the new folder is selected.
 // - RemoveSelectedFolder removes the selected folder only when it is empty
 //   (one rmdir: hidden entries count, nothing is removed recursively) and
 //   never the root; the parent is then selected. A refusal keeps the
