@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <QFile>
 
 #include "foldertree/FolderScan.h"
@@ -25,14 +27,43 @@ QString Below(const QString& folderPath, const QString& name) {
   return folderPath.endsWith(u'/') ? folderPath + name : folderPath + u'/' + name;
 }
 
+// The levels of a relative folder name ("a/b", a trailing or doubled "/"
+// ignored); empty when the name is absolute or any level is not plain.
+QStringList PlainLevels(const QString& name) {
+  if (name.startsWith(u'/')) return {};
+  const QStringList levels = name.split(u'/', Qt::SkipEmptyParts);
+  for (const QString& level : levels)
+    if (!IsPlainFolderName(level)) return {};
+  return levels;
+}
+
+// Makes the missing levels below folderPath; the last level must be new.
+// On a refusal the levels made so far are removed again.
+bool MakeLevels(QString path, const QStringList& levels) {
+  QStringList made;
+  for (qsizetype i = 0; i < levels.size(); ++i) {
+    path = Below(path, levels[i]);
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0) {
+      made.prepend(path);
+      continue;
+    }
+    const bool passable = errno == EEXIST && i + 1 < levels.size() && DirExists(path);
+    if (passable) continue;
+    for (const QString& folder : made) ::rmdir(QFile::encodeName(folder).constData());
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool TFolderTree::MakeSubFolder(const QString& FolderName) {
   const TTreeNode* node = Selected();
-  if (!node || !IsPlainFolderName(FolderName)) return false;
-  const QString path = Below(FolderPathOf(PathOfNode(node)), FolderName);
-  if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0) return false;
-  SelectPath(path);
+  const QStringList levels = PlainLevels(FolderName);
+  if (!node || levels.isEmpty()) return false;
+  const QString folder = FolderPathOf(PathOfNode(node));
+  if (!MakeLevels(folder, levels)) return false;
+  SelectPath(Below(folder, levels.join(u'/')));
   return true;
 }
 
@@ -68,6 +99,10 @@ void TFolderTree::Assign(const TComponentBase* Source) {
   if (!source) return TCustomTreeView::Assign(Source);
   if (source == this) return;
   CopyProperties(*this, *source, CopiedProperties());
+  // A disabled source shows clBtnFace; its remembered colour is the one
+  // to copy.
+  d->ColorBak = source->d->ColorBak;
+  ShowRememberedColor();
 }
 
 void TFolderTree::AssignTo(TComponentBase* Dest) const {

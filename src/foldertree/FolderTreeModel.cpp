@@ -157,11 +157,15 @@ void TFolderTree::ConfirmChildren(TTreeNode* Node) {
   Node->SetHasChildren(HasVisibleSubfolder(FolderPathOf(PathOfNode(Node))));
 }
 
+// The remembered colour is the one stored, even when the tree was stored
+// disabled and so shows clBtnFace.
 void TFolderTree::Loaded() {
   TCustomTreeView::Loaded();
-  if (Color() == clBlack) SetColor(clWhite);
-  d->ColorBak = Color();
+  if (d->ColorBak == clBlack) d->ColorBak = clWhite;
+  ShowRememberedColor();
   FullCollapse();
 }
+
+void TFolderTree::ShowRememberedColor() { TCustomTreeView::SetColor(Enabled() ? d->ColorBak : clBtnFace); }
 
 }  // namespace vyr

@@ -34,10 +34,12 @@
 //   existing path is shown (it runs through a hidden folder), the deepest
 //   folder found is selected (Directory follows it) and the result is
 //   false. The path's folders are opened on the way down.
-// - MakeSubFolder makes one folder directly below the selected one. The
-//   name must not be empty, ".", "..", begin with '.', or hold '/', '\',
-//   '"', '<', '>', '|' or a control character; a name that exists already
-//   (as folder or file) is refused by the file system. Refused names return
+// - MakeSubFolder makes a folder below the selected one, with every
+//   missing level of a relative name ("a/b"; doubled and trailing '/'
+//   ignored). The name must hold a level; no level may be ".", "..",
+//   begin with '.', or hold '\', '"', '<', '>', '|' or a control character;
+//   a name beginning with '/' (an absolute path) and a last level that
+//   exists already (as folder or file) are refused. Refused names return
 //   false and create nothing. On success the new folder is selected.
 // - RemoveSelectedFolder removes the selected folder only when it is empty
 //   (one rmdir: hidden entries count, nothing is removed recursively) and
@@ -126,6 +128,8 @@ class TFolderTree : public TCustomTreeView {
   void Rebuild();
   // Directory from the selection; OnChange and OnDirChanged as needed.
   void Settle(const QString& oldDirectory);
+  // The remembered colour while enabled, clBtnFace while disabled.
+  void ShowRememberedColor();
 };
 
 }  // namespace vyr

@@ -57,6 +57,7 @@ bool TTreeModel::hasChildren(const QModelIndex& parent) const {
 }
 
 QVariant TTreeModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
   if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return NodeOf(index)->Text();
   return {};
 }

@@ -1,13 +1,19 @@
 // Mouse, keyboard and wheel: clicking a day or a navigation button, moving
 // the date by keys, stepping months by the wheel.
+#include <QPointer>
+
 #include "host/KeyCodes.h"
 #include "minical/MiniCalPrivate.h"
 
 namespace vyr {
 
+// A handler of the event each input raises first may destroy the calendar;
+// the input then does nothing more.
+
 void TMiniCal::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const QPointer<TMiniCal> self(this);
   TCustomControl::MouseDown(Button, Shift, X, Y);
-  if (Button != mbLeft) return;
+  if (!self || Button != mbLeft) return;
   const TGridCoord cell = MouseCoord(X, Y);
   if (cell.X >= 1 && cell.Y >= 2)
     ClickDay(cell.X, cell.Y);
@@ -39,7 +45,9 @@ void TMiniCal::ClickButton(int ACol) {
 }
 
 void TMiniCal::KeyDown(quint16& Key, TShiftState Shift) {
+  const QPointer<TMiniCal> self(this);
   TCustomControl::KeyDown(Key, Shift);
+  if (!self) return;
   const QDate date = SelectedDate();
   const bool ctrl = Shift & ssCtrl;
   switch (Key) {
@@ -57,12 +65,14 @@ void TMiniCal::KeyDown(quint16& Key, TShiftState Shift) {
 }
 
 bool TMiniCal::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-  if (!TCustomControl::DoMouseWheelDown(Shift, MousePos)) NextMonth();
+  const QPointer<TMiniCal> self(this);
+  if (!TCustomControl::DoMouseWheelDown(Shift, MousePos) && self) NextMonth();
   return true;
 }
 
 bool TMiniCal::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-  if (!TCustomControl::DoMouseWheelUp(Shift, MousePos)) PrevMonth();
+  const QPointer<TMiniCal> self(this);
+  if (!TCustomControl::DoMouseWheelUp(Shift, MousePos) && self) PrevMonth();
   return true;
 }
 

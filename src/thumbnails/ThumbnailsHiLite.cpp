@@ -22,6 +22,9 @@ void TThumbnails::HiLite(int slide) {
   // Before the first paint of this size the coming paint draws the frame.
   if (c.Image() == nullptr || d->Clean.size() != c.Image()->size()) return;
   const TRect box = HiLiteBox(slide);
+  // A slide wholly above or below the view gives an inverted box: nothing
+  // of its frame shows.
+  if (box.IsEmpty()) return;
   c.Pen = TPen{d->ColorFocus};
   for (int k = 1; k <= d->FocusLinewidth; ++k)
     DrawRectangle(c, box.Left + k - 1, box.Top + k - 1, box.Right - k, box.Bottom - k);

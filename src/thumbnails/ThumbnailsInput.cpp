@@ -1,6 +1,7 @@
 // The thumbnail strip's mouse, wheel and keys: the focus frame follows the
 // pointer or the arrow keys, clicks and keys select, the wheel and the
 // paging keys scroll.
+#include <QPointer>
 #include <algorithm>
 #include <cmath>
 
@@ -16,50 +17,61 @@ constexpr int kNotch = 120;
 
 }  // namespace
 
+// Handlers may destroy the strip: after each event raised, the work that
+// follows runs only while the strip is still there.
+
 // A double click arrives as DblClick, then as a press flagged ssDouble that
 // brings its place.
 void TThumbnails::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const QPointer<TThumbnails> self(this);
   TGraphicControl::MouseDown(Button, Shift, X, Y);
+  if (!self) return;
   const bool dbl = d->DblClickPending && (Shift & ssDouble);
   d->DblClickPending = false;
   if (dbl) Raise(OnImageDblClick, this, X, Y, CalcSlideIndex(X, Y));
 }
 
 void TThumbnails::MouseMove(TShiftState Shift, int X, int Y) {
+  const QPointer<TThumbnails> self(this);
   TGraphicControl::MouseMove(Shift, X, Y);
-  if (d->FocusLinewidth == 0) return;
+  if (!self || d->FocusLinewidth == 0) return;
   MoveFocusTo(CalcSlideIndex(X, Y));
 }
 
 // The frame the keys put on a slide stays while the control has the focus.
 void TThumbnails::MouseLeave() {
+  const QPointer<TThumbnails> self(this);
   TGraphicControl::MouseLeave();
-  if (d->FocusLinewidth == 0 || Focused()) return;
+  if (!self || d->FocusLinewidth == 0 || Focused()) return;
   MoveFocusTo(0);
 }
 
 void TThumbnails::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const QPointer<TThumbnails> self(this);
   TGraphicControl::MouseUp(Button, Shift, X, Y);
-  if (Button != mbLeft || (X == -1 && Y == -1)) return;
+  if (!self || Button != mbLeft || (X == -1 && Y == -1)) return;
   const int slide = CalcSlideIndex(X, Y);
   if (SelectByClick(slide, Shift)) SelectionChanged();
-  Raise(OnImageClick, this, X, Y, slide);
+  if (self) Raise(OnImageClick, this, X, Y, slide);
 }
 
 void TThumbnails::DblClick() {
+  const QPointer<TThumbnails> self(this);
   TGraphicControl::DblClick();
-  d->DblClickPending = true;
+  if (self) d->DblClickPending = true;
 }
 
 void TThumbnails::SelectionChanged() {
+  const QPointer<TThumbnails> self(this);
   Repaint();
-  Raise(OnSelectionChange, this);
+  if (self) Raise(OnSelectionChange, this);
 }
 
 bool TThumbnails::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
-  if (TGraphicControl::DoMouseWheel(Shift, WheelDelta, MousePos) || WheelDelta == 0) return true;
+  const QPointer<TThumbnails> self(this);
+  if (TGraphicControl::DoMouseWheel(Shift, WheelDelta, MousePos) || !self || WheelDelta == 0) return true;
   ScrollRows(-double(WheelDelta) / kNotch * kRowsPerNotch);
-  if (d->FocusLinewidth != 0) MoveFocusTo(CalcSlideIndex(MousePos.X, MousePos.Y));
+  if (self && d->FocusLinewidth != 0) MoveFocusTo(CalcSlideIndex(MousePos.X, MousePos.Y));
   return true;
 }
 
@@ -90,22 +102,25 @@ void TThumbnails::ScrollToSlide(int SldNum) {
   if (pixels != now) SetFirstThumbIdx(g.FirstForScroll(pixels));
 }
 
-void TThumbnails::ShowKeySlide(int slide) {
+bool TThumbnails::ShowKeySlide(int slide) {
+  const QPointer<TThumbnails> self(this);
   ScrollToSlide(slide);
-  MoveFocusTo(slide);
+  if (self) MoveFocusTo(slide);
+  return bool(self);
 }
 
 void TThumbnails::MoveByKey(int slide, TShiftState Shift) {
-  ShowKeySlide(slide);
-  if (d->SelectMode == ssmMultiple && (Shift & ssCtrl)) return;
+  if (!ShowKeySlide(slide) || (d->SelectMode == ssmMultiple && (Shift & ssCtrl))) return;
   if (SelectByClick(slide, Shift)) SelectionChanged();
 }
 
 // Space and Enter act on the framed slide as a click and a double click
 // would, reporting the slide's centre.
 void TThumbnails::ClickByKey(int slide, bool dbl, TShiftState Shift) {
-  ShowKeySlide(slide);
+  const QPointer<TThumbnails> self(this);
+  if (!ShowKeySlide(slide)) return;
   if (!dbl && SelectByClick(slide, Shift)) SelectionChanged();
+  if (!self) return;
   int x = 0, y = 0;
   CalcSlidePos(slide, x, y);
   const int centre = d->Geometry(Width(), Height()).Extent() / 2;
@@ -113,7 +128,9 @@ void TThumbnails::ClickByKey(int slide, bool dbl, TShiftState Shift) {
 }
 
 void TThumbnails::KeyDown(quint16& Key, TShiftState Shift) {
+  const QPointer<TThumbnails> self(this);
   TGraphicControl::KeyDown(Key, Shift);
+  if (!self) return;
   const TThumbGeometry g = d->Geometry(Width(), Height());
   const int from = d->FocusedSlide != 0 ? d->FocusedSlide : std::clamp(g.FirstOfTopRow(), d->Min, d->Max);
   const long long page = 1LL * std::max(1, (Height() - 2 * kMargin) / g.Pitch()) * g.NumHoriz;

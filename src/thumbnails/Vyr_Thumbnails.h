@@ -272,8 +272,9 @@ class TThumbnails : public TGraphicControl {
   bool SelectByClick(int slide, TShiftState Shift);
   void SelectRange(int from, int to);
   // The focus frame moved to a slide by a key, scrolled into view, and
-  // the selection following it.
-  void ShowKeySlide(int slide);
+  // the selection following it. ShowKeySlide is false when a handler
+  // destroyed the strip on the way.
+  bool ShowKeySlide(int slide);
   void MoveByKey(int slide, TShiftState Shift);
   void ClickByKey(int slide, bool dbl, TShiftState Shift);
   void ScrollRows(double rows);

@@ -19,17 +19,31 @@ TEST_F(FolderTreeTest, MakeSubFolderMakesOnePlainNameBelowTheSelectedFolderAndSe
   EXPECT_EQ(dirChanges, 1);
 }
 
+TEST_F(FolderTreeTest, MakeSubFolderMakesEveryMissingLevelOfARelativeName) {
+  TFolderTree tree;
+  ASSERT_TRUE(tree.SelectPath(Dir("Beta")));
+  EXPECT_TRUE(tree.MakeSubFolder("a/b"));
+  EXPECT_TRUE(QDir(Dir("Beta/a/b")).exists());
+  EXPECT_EQ(tree.Directory(), Dir("Beta/a/b"));
+  ASSERT_TRUE(tree.SelectPath(base));
+  EXPECT_TRUE(tree.MakeSubFolder("alpha//y/z/"));  // alpha is there already
+  EXPECT_TRUE(QDir(Dir("alpha/y/z")).exists());
+  EXPECT_EQ(tree.Directory(), Dir("alpha/y/z"));
+}
+
 TEST_F(FolderTreeTest, MakeSubFolderRefusesNamesThatLeaveHideOrExistAndCreatesNothing) {
   TFolderTree tree;
   ASSERT_TRUE(tree.SelectPath(Dir("Beta")));
   const QStringList before = Entries(base), beforeBeta = Entries(base + "/Beta"), beforeUp = Entries(base + "/..");
   for (const QString& name : {QString(), QString("."), QString(".."), QString("../escape"), base + "/abs",
-                              QString("a/b"), QString("x|y"), QString("a\\b"), QString(".hidden"),
+                              QString("/"), QString("x|y"), QString("a/.hidden"), QString("a/../b"), QString("a\\b"), QString(".hidden"),
                               QString("tab\there"), QString("q\"uote")})
     EXPECT_FALSE(tree.MakeSubFolder(name)) << name.toStdString();
   ASSERT_TRUE(tree.SelectPath(base));
   EXPECT_FALSE(tree.MakeSubFolder("alpha"));
+  EXPECT_FALSE(tree.MakeSubFolder("alpha/x"));
   EXPECT_FALSE(tree.MakeSubFolder("notes.txt"));
+  EXPECT_FALSE(tree.MakeSubFolder("notes.txt/under"));
   EXPECT_EQ(Entries(base), before);
   EXPECT_EQ(Entries(base + "/Beta"), beforeBeta);
   EXPECT_EQ(Entries(base + "/.."), beforeUp);

@@ -101,3 +101,27 @@ TEST(FolderTreeCitizen, ABlackStoredColourLoadsAsWhite) {
   tree.SetEnabled(true);
   EXPECT_EQ(tree.Color(), clWhite);
 }
+
+TEST(FolderTreeCitizen, AColourStoredWithTheTreeDisabledComesBackWhenEnabled) {
+  for (const TColor stored : {clYellow, clBlack}) {
+    TFolderTree tree;
+    tree.BeginLoading();
+    tree.setProperty("Color", uint(stored));
+    tree.setProperty("Enabled", false);
+    tree.Loaded();
+    EXPECT_EQ(tree.Color(), clBtnFace);
+    tree.SetEnabled(true);
+    EXPECT_EQ(tree.Color(), stored == clBlack ? clWhite : stored);
+  }
+}
+
+TEST(FolderTreeCitizen, AssignFromADisabledTreeCopiesItsOwnColour) {
+  TFolderTree source, dest;
+  source.SetColor(clYellow);
+  source.SetEnabled(false);
+  dest.Assign(&source);
+  EXPECT_EQ(dest.Color(), clYellow);
+  dest.SetEnabled(false);
+  dest.SetEnabled(true);
+  EXPECT_EQ(dest.Color(), clYellow);
+}

@@ -3,6 +3,7 @@
 // classic plus and minus boxes.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QTest>
 #include <QTreeView>
 
@@ -104,4 +105,17 @@ TEST(TreeViewLook, ClassicButtonsShowPlusWhenClosedAndMinusWhenOpen) {
   EXPECT_EQ(pixelAt(0, -2), clBlack) << "plus while closed";
   tree.Expand(node);
   EXPECT_EQ(pixelAt(0, -2), clWhite) << "minus while open";
+}
+
+TEST(TreeViewModel, KeepsTheItemModelRulesAndAnswersAnInvalidIndexEmpty) {
+  TCustomTreeView tree;
+  TTreeNode* top = tree.AddChild(nullptr, "top");
+  tree.AddChildren(top, {"a", "b"}, true);
+  tree.AddChild(nullptr, "second");
+  QAbstractItemModel* model = tree.TreeWidget().model();
+  EXPECT_FALSE(model->data(QModelIndex(), Qt::DisplayRole).isValid());
+  QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  tree.DeleteChildren(top);
+  tree.AddChildren(top, {"c"}, false);
+  EXPECT_EQ(model->data(model->index(0, 0, model->index(0, 0, {})), Qt::DisplayRole).toString(), "c");
 }

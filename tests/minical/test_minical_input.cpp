@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include "MiniCalTestKit.h"
+#include "host/KeyCodes.h"
 
 using namespace vyr;
 using minicaltest::Calendar;
@@ -138,4 +139,22 @@ TEST(MiniCalMouse, TheWheelStepsMonths) {
   QWheelEvent up(at, c->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(c.cal.get(), &up);
   EXPECT_EQ(c->SelectedDate(), QDate(2025, 1, 28));
+}
+
+TEST(MiniCalMouse, AHandlerOfTheFirstEventMayDestroyTheCalendar) {
+  int changes = 0;
+  auto* cal = new TMiniCal;
+  cal->SetDate(DateToSerial(QDate(2025, 5, 17)));
+  cal->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { delete cal; };
+  cal->OnChange = [&](TObject*) { ++changes; };
+  const TPoint p = minicaltest::MiddleOf(*cal, 3, 3);
+  cal->MouseDown(mbLeft, 0, p.X, p.Y);
+  EXPECT_EQ(changes, 0);
+
+  cal = new TMiniCal;
+  cal->OnKeyDown = [&](TObject*, quint16&, TShiftState) { delete cal; };
+  cal->OnChange = [&](TObject*) { ++changes; };
+  quint16 key = VK_RIGHT;
+  cal->KeyDown(key, 0);
+  EXPECT_EQ(changes, 0);
 }

@@ -13,6 +13,7 @@
 #include "ThumbTestKit.h"
 #include "host/ControlRegistry.h"
 #include "host/FormLoader.h"
+#include "host/KeyCodes.h"
 #include "support/AssignWalk.h"
 #include "support/LayoutTools.h"
 
@@ -280,4 +281,33 @@ TEST(ThumbnailsCitizen, FocusableAccessibleAndRegistered) {
   EXPECT_NE(dynamic_cast<TThumbnails*>(w.get()), nullptr);
   EXPECT_EQ(RegisteredControlHeader(QStringLiteral("TThumbnails")), "thumbnails/Vyr_Thumbnails.h");
   EXPECT_GT(s.strip->minimumSizeHint().width(), 50);
+}
+
+TEST(ThumbnailsEvents, AHandlerMayDestroyTheStripBeforeTheNextEvent) {
+  int after = 0;
+  auto* strip = new TThumbnails;
+  strip->resize(300, 400);
+  strip->Paint();
+  strip->OnSelectionChange = [&](TObject*) { delete strip; };
+  strip->OnImageClick = [&](TObject*, int, int, int) { ++after; };
+  strip->MouseUp(mbLeft, 0, 50, 50);
+  EXPECT_EQ(after, 0);
+
+  strip = new TThumbnails;
+  strip->resize(300, 400);
+  strip->Paint();
+  strip->OnFocusChange = [&](TObject*) { delete strip; };
+  strip->OnSelectionChange = [&](TObject*) { ++after; };
+  quint16 key = VK_RIGHT;
+  strip->KeyDown(key, 0);
+  EXPECT_EQ(after, 0);
+
+  strip = new TThumbnails;
+  strip->resize(300, 400);
+  strip->Paint();
+  strip->OnFocusChange = [&](TObject*) { delete strip; };
+  strip->OnImageClick = [&](TObject*, int, int, int) { ++after; };
+  key = VK_SPACE;
+  strip->KeyDown(key, 0);
+  EXPECT_EQ(after, 0);
 }

@@ -299,3 +299,31 @@ TEST(ThumbnailsFocusFrame, WideFramesStayOutOfTheMargins) {
   EXPECT_EQ(s.strip.FocusedSlide(), 1);  // switched off: no longer follows
   EXPECT_EQ(c.Pixels(12, 20), clSilver);
 }
+
+namespace {
+
+// Whether any pixel of rows 2 and 3 from the top or the bottom is in colour.
+bool MarginRowsHold(TCanvas& c, int w, int h, TColor colour) {
+  for (int y : {2, 3, h - 4, h - 3})
+    for (int x = 0; x < w; ++x)
+      if (c.Pixels(x, y) == colour) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(ThumbnailsFocusFrame, ASlideOutOfViewLeavesNoFrameInTheMargins) {
+  Strip s;
+  TCanvas& c = s.strip.Canvas();
+  s.strip.SetFocusLinewidth(2);
+  s.strip.MouseMove(0, 50, 50);
+  ASSERT_EQ(s.strip.FocusedSlide(), 1);
+  s.strip.SetFirstThumbIdx(9);  // slide 1 lies wholly above the top
+  EXPECT_FALSE(MarginRowsHold(c, 260, 400, clBlue));
+  s.strip.SetFirstThumbIdx(1);
+  s.strip.MouseMove(0, 50, 330);
+  ASSERT_EQ(s.strip.FocusedSlide(), 3);
+  s.strip.resize(260, 200);  // slide 3 now lies wholly below the bottom
+  s.strip.Paint();
+  EXPECT_FALSE(MarginRowsHold(c, 260, 200, clBlue));
+}
