@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -332,10 +333,13 @@ void TControl::mouseReleaseEvent(QMouseEvent* e) {
   Guarded([&] {
     QPoint p = ToClient(e->position());
     if (e->button() == Qt::LeftButton) FDragThreshold = -1;
-    // Click comes first, and only when the button goes up over the control.
+    // Click comes first, and only when the button goes up over the control;
+    // a click handler may have freed the control.
     if (e->button() == Qt::LeftButton && FClickPending) {
       FClickPending = false;
+      const QPointer<TControl> alive(this);
       if (rect().contains(p)) Click();
+      if (!alive) return;
     }
     MouseUp(ButtonOf(e->button()), MouseShift(e), p.x(), p.y());
   });
@@ -345,7 +349,9 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
   Guarded([&] {
     QPoint p = ToClient(e->position());
     FClickPending = false;
+    const QPointer<TControl> alive(this);
     if (e->button() == Qt::LeftButton) DblClick();
+    if (!alive) return;
     MouseDown(ButtonOf(e->button()), MouseShift(e) | ssDouble, p.x(), p.y());
   });
 }

@@ -43,6 +43,9 @@ class Probe : public TCustomControl {
     log.push_back("dblclick");
     TCustomControl::DblClick();
   }
+  // The widget's own mouse handlers, as Qt calls them.
+  void Release(QMouseEvent* e) { mouseReleaseEvent(e); }
+  void DoubleClick(QMouseEvent* e) { mouseDoubleClickEvent(e); }
   void KeyDown(quint16& key, TShiftState shift) override {
     lastKey = key;
     lastShift = shift;
@@ -218,6 +221,28 @@ TEST(ControlInput, ExceptionsFromHandlersReachTheApplicationNotQt) {
   p.log.clear();
   QTest::mouseClick(&p, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   EXPECT_EQ(p.log, (std::vector<std::string>{"down@2,2", "click", "up"}));
+}
+
+TEST(ControlInput, AClickHandlerMayFreeTheControl) {
+  int ups = 0;
+  auto* p = new Probe;
+  p->resize(10, 10);
+  p->OnClick = [&](TObject*) { delete p; };
+  p->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++ups; };
+  QTest::mousePress(p, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  p->Release(&release);
+  EXPECT_EQ(ups, 0);
+
+  auto* q = new Probe;
+  q->resize(10, 10);
+  q->OnDblClick = [&](TObject*) { delete q; };
+  q->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++ups; };
+  QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  q->DoubleClick(&twice);
+  EXPECT_EQ(ups, 0);
 }
 
 TEST(ControlInput, WheelRaisesTheGeneralEventThenUpOrDown) {
