@@ -378,11 +378,6 @@ TRect TCustomTreeView::NodeRect(const TTreeNode* node) const {
   return {tl.x(), tl.y(), tl.x() + r.width(), tl.y() + r.height()};
 }
 
-TTreeNode* TCustomTreeView::NodeAt(int X, int Y) const {
-  const QPoint at = d->View->viewport()->mapFrom(this, QPoint(X + BorderWidth(), Y + BorderWidth()));
-  return d->Model->NodeOf(d->View->indexAt(at));
-}
-
 QString TCustomTreeView::AccessibleValue() const {
   const TTreeNode* node = Selected();
   return node ? node->Text() : QString();

@@ -146,8 +146,6 @@ class TCustomTreeView : public TCustomControl {
   // Where the node is shown, in client coordinates (empty when it is not
   // laid out: inside a collapsed parent).
   TRect NodeRect(const TTreeNode* node) const;
-  // The node at a client position, or null.
-  TTreeNode* NodeAt(int X, int Y) const;
   // The Qt tree view inside, for tests and layouts.
   QTreeView& TreeWidget() const;
 
