@@ -204,12 +204,6 @@ void TCustomComboBox::SetFont(const TFont& font) {
   updateGeometry();
 }
 
-void TCustomComboBox::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 bool TCustomComboBox::DroppedDown() const { return d->Combo->view()->isVisible(); }
 
 void TCustomComboBox::SetDroppedDown(bool value) {

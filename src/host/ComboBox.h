@@ -111,8 +111,6 @@ class TCustomComboBox : public TCustomControl {
   struct Private;
   std::unique_ptr<Private> d;
 
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr

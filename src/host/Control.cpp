@@ -54,6 +54,12 @@ void TControl::SetFont(const TFont& font) {
   FontChanged();
 }
 
+void TControl::SetFontQ(const QFont& font) {
+  TFont f = FFont;
+  f.AssignQFont(font);
+  SetFont(f);
+}
+
 void TControl::SetColor(TColor color) {
   if (color == FColor) return;
   FColor = color;

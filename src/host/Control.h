@@ -64,6 +64,9 @@ class TControl : public QWidget, public TComponentBase {
   virtual void SetVisible(bool value);
   const TFont& Font() const { return FFont; }
   virtual void SetFont(const TFont& font);
+  // The font as a QFont: what the controls publish as their Font property.
+  QFont FontQ() const { return FFont.ToQFont(); }
+  void SetFontQ(const QFont& font);
   TColor Color() const { return FColor; }
   virtual void SetColor(TColor color);
   // The tooltip text; it shows while ShowHint is on (the default).

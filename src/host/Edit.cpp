@@ -214,12 +214,6 @@ void TCustomEdit::SetFont(const TFont& font) {
   updateGeometry();
 }
 
-void TCustomEdit::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TCustomEdit::Update() { d->Edit->repaint(); }
 
 void TCustomEdit::Change() { Raise(OnChange, this); }

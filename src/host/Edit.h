@@ -98,8 +98,6 @@ class TCustomEdit : public TCustomControl {
   struct Private;
   std::unique_ptr<Private> d;
 
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
   void Forward(QKeyEvent* e);
 };
 

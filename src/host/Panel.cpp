@@ -103,12 +103,6 @@ void TCustomPanel::SetFont(const TFont& font) {
   TCustomControl::SetFont(font);
 }
 
-void TCustomPanel::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 TRect TCustomPanel::FaceRect() const {
   const TRect client = ClientRect();
   int inset = d->BorderWidth;

@@ -83,8 +83,6 @@ class TCustomPanel : public TCustomControl {
   void SetBevelInnerOrdinal(int value);
   int BevelOuterOrdinal() const { return BevelOuter(); }
   void SetBevelOuterOrdinal(int value);
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr

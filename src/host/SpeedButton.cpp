@@ -143,12 +143,6 @@ void TSpeedButton::SetFont(const TFont& font) {
   Paint();
 }
 
-void TSpeedButton::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TSpeedButton::SetColor(TColor color) {
   if (color == Color()) return;
   TGraphicControl::SetColor(color);

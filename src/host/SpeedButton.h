@@ -107,8 +107,6 @@ class TSpeedButton : public TGraphicControl {
   void DrawContents(TCanvas& c, int offset);
   int LayoutOrdinal() const { return Layout(); }
   void SetLayoutOrdinal(int value);
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr

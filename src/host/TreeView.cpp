@@ -357,12 +357,6 @@ void TCustomTreeView::SetFont(const TFont& font) {
   updateGeometry();
 }
 
-void TCustomTreeView::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TCustomTreeView::ApplyPalette() {
   QPalette pal = d->View->palette();
   pal.setColor(QPalette::Base, ToQColor(Color()));

@@ -179,8 +179,6 @@ class TCustomTreeView : public TCustomControl {
   void ConfirmShownNodes();
   void RunExpanding(TTreeNode* node);
   void ApplyPalette();
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr

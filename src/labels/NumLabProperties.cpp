@@ -111,12 +111,6 @@ void TNumLab::SetLeftTextAlignmentOrdinal(int value) { SetLeftTextAlignment(Alig
 void TNumLab::SetRightTextAlignmentOrdinal(int value) { SetRightTextAlignment(AlignmentOf(value)); }
 void TNumLab::SetFrameStyleOrdinal(int value) { SetFrameStyle(TFrameStyle(ByteOf(value))); }
 void TNumLab::SetColorSchemeOrdinal(int value) { SetColorScheme(TColorScheme(ByteOf(value))); }
-void TNumLab::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TNumLab::MouseMove(TShiftState Shift, int X, int Y) {
   const int boxEnd = d->LeftSpace + d->LabWidth;
   d->MouseAreaCode = X <= d->LeftSpace ? 0 : X <= boxEnd ? 1 : 2;

@@ -127,12 +127,6 @@ TRDCharMatrix TRasterLab::CreateBitFont(const TFont* font) {
   return SampleCharMatrix(*font);
 }
 
-void TRasterLab::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TRasterLab::FontChanged() {
   d->FCMat = CreateBitFont(&Font());
   FollowLayout();

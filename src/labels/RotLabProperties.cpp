@@ -97,12 +97,6 @@ void TRotLab::SetFont(const TFont& font) {
 
 void TRotLab::SetAlignmentOrdinal(int value) { SetAlignment(TAlignment(std::clamp(value, 0, int(taCenter)))); }
 void TRotLab::SetFrameStyleOrdinal(int value) { SetFrameStyle(TFrameStyle(std::clamp(value, 0, 255))); }
-void TRotLab::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TRotLab::AdjustAutoCenter() {
   const int x = Width() / 2, y = Height() / 2;
   if (x == d->TextPosX && y == d->TextPosY) return;

@@ -221,8 +221,6 @@ class TNumLab : public TGraphicControl {
   void SetFrameStyleOrdinal(int value);
   int ColorSchemeOrdinal() const { return ColorScheme(); }
   void SetColorSchemeOrdinal(int value);
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr

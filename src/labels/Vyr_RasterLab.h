@@ -174,8 +174,6 @@ class TRasterLab : public TGraphicControl {
   void Resize() override;
 
  private:
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
   int FrameStyleOrdinal() const { return FrameStyle(); }
   void SetFrameStyleOrdinal(int value);
   int ColorSchemeOrdinal() const { return ColorScheme(); }

@@ -112,8 +112,6 @@ class TRotLab : public TGraphicControl {
   void SetAlignmentOrdinal(int value);
   int FrameStyleOrdinal() const { return FrameStyle(); }
   void SetFrameStyleOrdinal(int value);
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr

@@ -123,12 +123,6 @@ void TMiniCal::SetDayColors(TDayOfWeek day, TColor value) {
   Changed(true);
 }
 
-void TMiniCal::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TMiniCal::Loaded() {
   TCustomGrid::Loaded();
   Changed(false);

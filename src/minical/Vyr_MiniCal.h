@@ -262,8 +262,6 @@ class TMiniCal : public TCustomGrid {
   void LayOutCells();
   int LanguageOrdinal() const { return Language(); }
   void SetLanguageOrdinal(int value);
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr

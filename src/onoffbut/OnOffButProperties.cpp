@@ -161,12 +161,6 @@ void TOnOffBut::SetFont(const TFont& font) {
   Repaint();
 }
 
-void TOnOffBut::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TOnOffBut::Resize() {
   TGraphicControl::Resize();
   if (parentWidget() == nullptr || !d->AutoCenter || IsLoading()) return;

@@ -229,8 +229,6 @@ class TOnOffBut : public TGraphicControl {
   void SetColorSchemeOrdinal(int value);
   int FrameStyleOrdinal() const { return FrameStyle(); }
   void SetFrameStyleOrdinal(int value);
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr

@@ -146,12 +146,6 @@ void TProgBar::SetFont(const TFont& font) {
   Repaint();
 }
 
-void TProgBar::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TProgBar::SetDirectionOrdinal(int value) { SetDirection(TDirection(std::clamp(value, 0, int(diLeftToRight)))); }
 void TProgBar::SetColorMapModeOrdinal(int value) { SetColorMapMode(TColorMapping(std::clamp(value, 0, int(cgmMove)))); }
 void TProgBar::SetFrameStyleOuterOrdinal(int value) { SetFrameStyleOuter(TFrameStyle(std::clamp(value, 0, 255))); }

@@ -232,8 +232,6 @@ class TProgBar : public TGraphicControl {
   void SetColorSchemeOrdinal(int value);
   int TextAlignmentOrdinal() const { return TextAlignment(); }
   void SetTextAlignmentOrdinal(int value);
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr

@@ -141,12 +141,6 @@ void TThumbnails::SetFont(const TFont& font) {
   Repaint();
 }
 
-void TThumbnails::SetFontQ(const QFont& font) {
-  TFont f = Font();
-  f.AssignQFont(font);
-  SetFont(f);
-}
-
 void TThumbnails::Loaded() {
   TGraphicControl::Loaded();
   ApplyFirstThumbIdx(d->FirstThumbIdx);

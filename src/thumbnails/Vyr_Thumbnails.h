@@ -288,8 +288,6 @@ class TThumbnails : public TGraphicControl {
   void SetInnerFrameStyleOrdinal(int value);
   int ColorSchemeOrdinal() const { return ColorScheme(); }
   void SetColorSchemeOrdinal(int value);
-  QFont FontQ() const { return Font().ToQFont(); }
-  void SetFontQ(const QFont& font);
 };
 
 }  // namespace vyr
