@@ -84,6 +84,20 @@ TEST(RLClipboard, ARangeTooLargeToHoldIsRefused) {
   EXPECT_THROW(d.ClipboardText(-2000000000, 1, 2000000000, 1, false, nullptr), EVyrRLDataError);
 }
 
+// Every cell of the range costs a step, also with an empty separator and
+// also where no row is copied: such ranges end at once.
+TEST(RLClipboard, HugeRangesEndAtOnceWithoutTakingMemory) {
+  TRLData d;
+  FillSmall(d);
+  const QString none;
+  EXPECT_EQ(d.ClipboardText(1, 1, 200000000, 0, false, nullptr), "");
+  EXPECT_EQ(d.ClipboardText(1, 1, 200000000, 0, false, &none), "");
+  EXPECT_THROW(d.ClipboardText(1, 1, 100000000, 100, false, &none), EVyrRLDataError);
+  EXPECT_THROW(d.ClipboardText(1, 1, 100000000, 100, false, nullptr), EVyrRLDataError);
+  EXPECT_THROW(d.ClipboardText(1, 1, 200000000, 0, true, nullptr), EVyrRLDataError);
+  EXPECT_EQ(d.ClipboardText(2, 1, 5, 1, true, nullptr), "C-2    \n\nbb     \n");
+}
+
 TEST(RLClipboard, TheViewForwardsToItsStore) {
   TReportListView v;
   FillSmall(v.Data());
