@@ -320,3 +320,35 @@ TEST(RowEditor, AssignTakesTheFormatRequestHandler) {
   copy.EditRowEntries(1, 0, 0);
   EXPECT_EQ(asked, 1);
 }
+
+TEST(RowEditor, AFormatRequestThatDestroysTheViewEndsTheCall) {
+  auto* v = new TReportListView;
+  Columns(*v, 2, {"A", "B"}, {"[s][90]", "[s][90]"});
+  v->OnRequestEditFormat = [&](TObject*, int, int, QString&) { delete v; };
+  bool shown = false;
+  Answer answer([&](QDialog&) {
+    shown = true;
+    return int(mrOk);
+  });
+  EXPECT_EQ(v->EditRowEntries(1, 0, 0), mrCancel);
+  EXPECT_FALSE(shown);
+}
+
+TEST(RowEditor, AFormatRequestThatDestroysTheContainerEndsTheCall) {
+  TReportListView v;
+  Columns(v, 2, {"A", "B"}, {"[s][90]", "[s][90]"});
+  auto* container = new QDialog;
+  QPointer<QDialog> watch(container);
+  v.OnRequestEditFormat = [&](TObject*, int col, int, QString&) {
+    if (col == 2) delete container;
+  };
+  bool shown = false;
+  Answer answer([&](QDialog&) {
+    shown = true;
+    return int(mrOk);
+  });
+  EXPECT_EQ(v.EditRowEntries(1, container, 0, 0), mrCancel);
+  EXPECT_TRUE(watch.isNull());
+  EXPECT_FALSE(shown);
+  EXPECT_EQ(v.Elem(1, 1), "");
+}
