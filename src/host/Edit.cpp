@@ -39,6 +39,8 @@ class TCustomEdit::Widget : public QLineEdit {
       QString kept;
       for (QChar ch : e->text()) {
         FOwner->KeyPress(ch);
+        // A handler that freed the control ends the event.
+        if (!self || !FOwner) return;
         if (!ch.isNull()) kept += ch;
       }
       swallowed = !e->text().isEmpty() && kept.isEmpty();

@@ -84,3 +84,17 @@ TEST(CustomEdit, SelectionReplaceTextAndMaxLength) {
   QTest::keyClicks(&edit, QStringLiteral("9"));
   EXPECT_EQ(edit.Text(), QStringLiteral("123"));
 }
+
+// A key event may carry several characters (an input method's commit); a
+// KeyPress handler that frees the edit on the first one ends the event.
+TEST(CustomEdit, AKeyPressHandlerThatFreesTheEditEndsTheKeyEvent) {
+  auto* edit = new TCustomEdit;
+  int calls = 0;
+  edit->OnKeyPress = [&](TObject*, QChar&) {
+    ++calls;
+    delete edit;
+  };
+  QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("abc"));
+  QCoreApplication::sendEvent(&edit->EditWidget(), &typed);
+  EXPECT_EQ(calls, 1);
+}
