@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include "RepListFileKit.h"
@@ -177,4 +178,16 @@ TEST(RLFileCheck, WhatSaveWritesIsAcceptedWithItsIdentifier) {
   d.SaveAsXMLFile(name, " Tank <7> & \"B\" ");
   EXPECT_TRUE(CheckIfValidReplist(name, "tank <7> & \"b\""));
   EXPECT_FALSE(CheckIfValidReplist(name, "tank"));
+}
+
+// An identifier full of "&" without a ";" is read in time proportional to
+// its length: 40 such lines of 60,000 characters take well under a second.
+TEST(RLFileCheck, AnIdentifierOfAmpersandsIsReadInLinearTime) {
+  QByteArray line = "<replist vyrkitset id=\"" + QByteArray(60000, '&') + "\">\n";
+  QByteArray bytes;
+  for (int i = 0; i < 40; ++i) bytes += line;
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_FALSE(CheckBytes(bytes, "x"));
+  EXPECT_LT(timer.elapsed(), 3000);
 }

@@ -305,6 +305,7 @@ TEST(RowEditor, RowsOutsideTheListShowEmptyFieldsAndWriteNothing) {
     return int(mrOk);
   });
   EXPECT_EQ(v.EditRowEntries(9, 0, 0), mrOk);
+  EXPECT_EQ(changes, 0);
   EXPECT_EQ(v.NrOfRows(), 2);
   EXPECT_EQ(v.Elem(1, 1), "");
   EXPECT_EQ(v.Elem(1, 2), "");
