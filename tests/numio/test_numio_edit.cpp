@@ -340,4 +340,7 @@ TEST_F(NumIOEdit, AssistiveTechnologyReadsAndWritesTheNumber) {
   EXPECT_EQ(a->valueInterface()->maximumValue().toDouble(), 100.0);
   a->valueInterface()->setCurrentValue(7.0);
   EXPECT_EQ(field->Value(), 7.0);
+  // A number the user could not type is refused here too.
+  a->valueInterface()->setCurrentValue(150.0);
+  EXPECT_EQ(field->Text(), QStringLiteral("7.00000000"));
 }
