@@ -353,3 +353,28 @@ TEST(RowEditor, AFormatRequestThatDestroysTheContainerEndsTheCall) {
   EXPECT_FALSE(shown);
   EXPECT_EQ(v.Elem(1, 1), "");
 }
+
+TEST(RowEditor, NumericLettersPickTheNotationAndTakeTheWholeRange) {
+  TReportListView v;
+  Columns(v, 12, {"E", "F", "H", "I"}, {"[e][60]rix1", "[f][60]rix2", "[h][60]", "[i][60]12"});
+  v.SetElem(3, 12, "FF");
+  Answer answer([&](QDialog& d) {
+    const TInFormat formats[] = {itDynamic, itFloat, itHex, itInt};
+    const char* texts[] = {"12.0", "12.00", "FF", "12"};
+    for (int c = 1; c <= 4; ++c) {
+      auto* number = Field<TNumIO>(d, "NumIO", c);
+      EXPECT_EQ(number->InputFormat(), formats[c - 1]) << c;
+      EXPECT_EQ(number->RangeLow(), -1.7e308) << c;
+      EXPECT_EQ(number->RangeHigh(), 1.7e308) << c;
+      EXPECT_EQ(number->Text(), texts[c - 1]) << c;
+    }
+    auto* f = Field<TNumIO>(d, "NumIO", 2);
+    f->SelectAll();
+    QTest::keyClicks(&f->EditWidget(), "-1e300");  // the "e" is refused in itFloat
+    EXPECT_EQ(f->Text(), "-1300");
+    return int(mrOk);
+  });
+  EXPECT_EQ(v.EditRowEntries(12, 0, 0), mrOk);
+  EXPECT_EQ(v.Elem(2, 12), "-1300");
+  EXPECT_EQ(v.Elem(3, 12), "FF");
+}
