@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 
 #include "host/Edit.h"
@@ -97,4 +98,21 @@ TEST(CustomEdit, AKeyPressHandlerThatFreesTheEditEndsTheKeyEvent) {
   QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("abc"));
   QCoreApplication::sendEvent(&edit->EditWidget(), &typed);
   EXPECT_EQ(calls, 1);
+}
+
+TEST(CustomEdit, AnOnChangeHandlerMayFreeTheEdit) {
+  QWidget window;
+  auto* edit = new TCustomEdit(&window);
+  window.show();
+  QPointer<QLineEdit> inner(&edit->EditWidget());
+  int calls = 0;
+  edit->OnChange = [&](TObject*) {
+    ++calls;
+    delete edit;
+  };
+  QTest::keyClick(inner.data(), Qt::Key_A);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(window.findChild<TCustomEdit*>(), nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(inner.isNull());
 }

@@ -344,3 +344,18 @@ TEST_F(NumIOEdit, AssistiveTechnologyReadsAndWritesTheNumber) {
   a->valueInterface()->setCurrentValue(150.0);
   EXPECT_EQ(field->Text(), QStringLiteral("7.00000000"));
 }
+
+TEST(NumIOEditFreed, AnOnChangeHandlerMayFreeTheField) {
+  QWidget window;
+  auto* number = new TNumIO(&window);
+  number->SetRangeHigh(100);
+  window.show();
+  int calls = 0;
+  number->OnChange = [&](TObject*) {
+    ++calls;
+    delete number;
+  };
+  QTest::keyClick(&number->EditWidget(), Qt::Key_5);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(window.findChild<TNumIO*>(), nullptr);
+}
