@@ -123,6 +123,20 @@ TEST_F(NumIOEdit, FixPointShowsItsDecimalsAndCutsTheRest) {
   EXPECT_EQ(Beeps(), 1);
 }
 
+TEST_F(NumIOEdit, FixPointTakesASignTypedFirst) {
+  Setup(itFixPoint, -1000, 1000);
+  Type(QStringLiteral("-"));
+  EXPECT_EQ(field->Text(), QStringLiteral("-"));
+  EXPECT_EQ(field->Value(), 0.0);
+  Type(QStringLiteral("5"));
+  EXPECT_EQ(field->Text(), QStringLiteral("-5.00"));
+  EXPECT_EQ(field->Value(), -5.0);
+  field->SelectAll();
+  Type(QStringLiteral("-7"));
+  EXPECT_EQ(field->Text(), QStringLiteral("-7.00"));
+  EXPECT_EQ(Beeps(), 0);
+}
+
 TEST_F(NumIOEdit, FixPointWithCommaKeepsTheComma) {
   Setup(itFixPoint, 0, 1000);
   field->SetDecPlaceSep(dsComma);
