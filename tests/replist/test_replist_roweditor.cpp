@@ -378,3 +378,16 @@ TEST(RowEditor, NumericLettersPickTheNotationAndTakeTheWholeRange) {
   EXPECT_EQ(v.Elem(2, 12), "-1300");
   EXPECT_EQ(v.Elem(3, 12), "FF");
 }
+
+TEST(RowEditor, ListItemsEndAtEachBarAndAClosingBarAddsNoItem) {
+  TReportListView v;
+  Columns(v, 1, {"A", "B", "C"}, {"[l][80]a|b|", "[c][80]a||b", "[l][80]"});
+  Answer answer([&](QDialog& d) {
+    EXPECT_EQ(Field<QComboBox>(d, "CBox", 1)->count(), 2);
+    EXPECT_EQ(Field<QComboBox>(d, "CBox", 2)->count(), 3);
+    EXPECT_EQ(Field<QComboBox>(d, "CBox", 2)->itemText(1), "");
+    EXPECT_EQ(Field<QComboBox>(d, "CBox", 3)->count(), 1);
+    return int(mrCancel);
+  });
+  v.EditRowEntries(1, 0, 0);
+}
