@@ -96,7 +96,9 @@ void TRowEditor::Build(QDialog& form, int left, int top, int band) {
 
 void TRowEditor::AddColumn(QDialog& form, int c, int band) {
   QString format = FView->ColumnFormat(c);
-  Raise(FView->OnRequestEditFormat, FView.data(), c, FRow, format);
+  // A copy: the handler may free the view, and with it its own event.
+  const auto request = FView->OnRequestEditFormat;
+  Raise(request, FView.data(), c, FRow, format);
   if (!Alive()) return;
   TRowField field;
   field.Column = c;
