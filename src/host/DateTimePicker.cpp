@@ -35,6 +35,8 @@ void TDateTimePicker::SetDateTime(const QDateTime& value) {
   setDateTime(QDateTime(value.date(), value.time(), Qt::UTC));
 }
 
-QString TDateTimePicker::Text() const { return FormatDateTime(FFormat, dateTime()); }
+QString TDateTimePicker::Text() const {
+  return FormatDateTime(FFormat.isEmpty() ? QStringLiteral("yyyy-MM-dd") : FFormat, dateTime());
+}
 
 }  // namespace vyr

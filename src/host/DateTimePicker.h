@@ -19,7 +19,7 @@ class TDateTimePicker : public QDateTimeEdit {
   void SetFormat(const QString& format);
   QDateTime DateTime() const { return dateTime(); }
   void SetDateTime(const QDateTime& value);
-  // The value written with Format.
+  // The value written with Format (yyyy-MM-dd when Format is empty).
   QString Text() const;
 
  private:

@@ -22,6 +22,8 @@ class TCustomEdit::Widget : public QLineEdit {
   // The owner is going: nothing is reported to it any more.
   void Detach() { FOwner = nullptr; }
   TCustomEdit* Owner() const { return FOwner; }
+  // Nesting depth of the owner's Change, run from this edit's signal.
+  int Changing = 0;
 
  protected:
   void keyPressEvent(QKeyEvent* e) override {
@@ -39,6 +41,8 @@ class TCustomEdit::Widget : public QLineEdit {
       QString kept;
       for (QChar ch : e->text()) {
         FOwner->KeyPress(ch);
+        // A handler that freed the control ends the event.
+        if (!self || !FOwner) return;
         if (!ch.isNull()) kept += ch;
       }
       swallowed = !e->text().isEmpty() && kept.isEmpty();
@@ -141,15 +145,26 @@ TCustomEdit::TCustomEdit(QWidget* AOwner) : TCustomControl(AOwner), d(std::make_
   setFocusProxy(d->Edit);
   SetColor(clWindow);
   SetBorderStyle(bsSingle);
-  QObject::connect(d->Edit, &QLineEdit::textChanged, this, [this](const QString&) { Guarded([&] { Change(); }); });
+  QObject::connect(d->Edit, &QLineEdit::textChanged, this, [this](const QString&) {
+    const QPointer<Widget> edit(d->Edit);
+    ++edit->Changing;
+    Guarded([&] { Change(); });
+    if (edit) --edit->Changing;
+  });
   resize(121, d->Edit->sizeHint().height());
 }
 
 // The inner edit goes first, while the owner is still whole; losing the
-// focus on the way reports nothing.
+// focus on the way reports nothing. Freed from a handler of Change, the
+// edit is still inside its own signal: it is taken out and freed later.
 TCustomEdit::~TCustomEdit() {
   d->Edit->Detach();
-  delete d->Edit;
+  if (d->Edit->Changing) {
+    d->Edit->setParent(nullptr);
+    d->Edit->deleteLater();
+  } else {
+    delete d->Edit;
+  }
 }
 
 QLineEdit& TCustomEdit::EditWidget() const { return *d->Edit; }

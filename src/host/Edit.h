@@ -11,7 +11,7 @@
 // any control.
 //
 // Change runs after every change of the text, typed or written from code,
-// and raises OnChange. A subclass that checks its text can refuse a typed
+// and raises OnChange; its handler, like KeyPress's, may free the control. A subclass that checks its text can refuse a typed
 // edit before it lands by answering RefuseEdit: the edit then stays as it
 // was, and the refused edit leaves no trace in the undo history.
 #include <QString>

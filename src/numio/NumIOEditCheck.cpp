@@ -33,6 +33,9 @@ TNumIOVerdict TNumIO::Judge(const QString& text) const {
 
 // The text keeps exactly one separator and FixPointDecPlaces decimals.
 TNumIOVerdict TNumIO::JudgeFixPoint(const QString& text) const {
+  // A sign typed first stays as it is, so that a negative number can be
+  // typed into an empty or wholly selected box.
+  if (text == u"-" || text == u"+") return {TNumIOVerdict::Accept, text};
   const qsizetype oldSep = SeparatorIndex(d->FOldText, d->FDecPSep);
   const qsizetype sep = SeparatorIndex(text, d->FDecPSep);
   if (sep < 0 && oldSep >= 0) return {TNumIOVerdict::Restore, d->FOldText, int(oldSep)};

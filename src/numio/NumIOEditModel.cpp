@@ -186,8 +186,9 @@ std::optional<TAccessibleNumber> TNumIO::AccessibleNumber() const {
   return TAccessibleNumber{Value(), d->FMinimum, d->FMaximum};
 }
 
+// Assistive technology may set only what the user could type.
 void TNumIO::SetAccessibleNumber(double value) {
-  if (!ReadOnly()) SetValue(value);
+  if (!ReadOnly() && InRange(value)) SetValue(value);
 }
 
 }  // namespace vyr

@@ -1,5 +1,6 @@
 // TRLData: a cell range as clipboard text.
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 #include "host/Clipboard.h"
@@ -20,25 +21,33 @@ QString TRLData::ClipboardText(int LeftCol, int TopRow, int RightCol, int Bottom
                                const QString* Separator) const {
   const qint64 nCols = std::max<qint64>(qint64{RightCol} - LeftCol + 1, 0);
   const qint64 nRows = std::max<qint64>(qint64{BottomRow} - TopRow + 1, 0);
-  const qint64 sepLength = Separator ? Separator->size() : 1;
-  // Widths of the padded layout: one per column of the range.
+  const qint64 lines = nRows + (AddHeader ? 2 : 0);
+  if (lines == 0) return {};
+  // Every cell of the range costs a step (and in the padded layout at least
+  // one character), so the cells are bounded before anything is built.
+  if (nCols > kMaxClipboardChars / lines) throw EVyrRLDataError(ComponentMessage(Name(), "range too large to copy"));
+  // Widths of the padded layout, kept for the range's columns inside the
+  // table; a column outside it is one blank wide.
+  const int firstIn = std::max(LeftCol, 0), lastIn = std::min(RightCol, FNrOfCols);
   std::vector<qint64> widths;
+  const auto width = [&](qint64 k) {
+    const qint64 c = LeftCol + k;
+    return c >= firstIn && c <= lastIn ? widths[std::size_t(c - firstIn)] : 1;
+  };
   if (!Separator) {
-    if (nCols > kMaxClipboardChars) throw EVyrRLDataError(ComponentMessage(Name(), "range too large to copy"));
-    widths.assign(std::size_t(nCols), 0);
-    for (qint64 k = 0; k < nCols; ++k) {
-      const int c = int(LeftCol + k);
+    widths.assign(std::size_t(std::max(lastIn - firstIn + 1, 0)), 0);
+    for (int c = firstIn; c <= lastIn; ++c) {
       qint64 w = AddHeader ? GetColName(c).size() : 0;
-      if (ValidCell(c, 1))
-        for (int r = std::max(TopRow, 1); r <= std::min(BottomRow, FNrOfRows); ++r)
-          w = std::max<qint64>(w, FStrings->GetStringView(c, r).size());
-      widths[std::size_t(k)] = w + 1;
+      for (int r = std::max(TopRow, 1); r <= std::min(BottomRow, FNrOfRows); ++r)
+        w = std::max<qint64>(w, FStrings->GetStringView(c, r).size());
+      widths[std::size_t(c - firstIn)] = w + 1;
     }
   }
-  qint64 lineLength = 1;
-  for (qint64 k = 0; k < nCols; ++k) lineLength += Separator ? (k ? sepLength : 0) : widths[std::size_t(k)];
-  const qint64 lines = nRows + (AddHeader ? 2 : 0);
-  if (nCols && lines > kMaxClipboardChars / lineLength)
+  const qint64 sepLength = Separator ? Separator->size() : 0;
+  const qint64 lineLength =
+      1 + (Separator ? std::max<qint64>(nCols - 1, 0) * sepLength : nCols - std::ssize(widths)) +
+      std::accumulate(widths.begin(), widths.end(), qint64{0});
+  if (lines > kMaxClipboardChars / lineLength)
     throw EVyrRLDataError(ComponentMessage(Name(), "range too large to copy"));
 
   QString text;
@@ -49,7 +58,7 @@ QString TRLData::ClipboardText(int LeftCol, int TopRow, int RightCol, int Bottom
       text.append(value);
     } else {
       text.append(value);
-      text.resize(text.size() + widths[std::size_t(k)] - value.size(), u' ');
+      text.resize(text.size() + width(k) - value.size(), u' ');
     }
   };
   if (AddHeader) {

@@ -127,6 +127,7 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
   // unchecked), and their name unless the file names them.
   const int cols = image.Cols;
   const int named = IncludeColHeaders ? int(image.Names.size()) : 0;
+  QString marked;  // one buffer for every marked cell
   image.Names.resize(std::size_t(cols));
   image.Formats.resize(std::size_t(cols));
   image.Modes.resize(std::size_t(cols), cmNone);
@@ -138,7 +139,10 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
     if (image.Modes[k] == cmNone) continue;
     for (int r = 1; r <= image.Rows; ++r) {
       const QStringView value = image.Cells->GetStringView(c, r);
-      if (!value.isEmpty()) image.Cells->SetString(c, r, u' ' + value.toString());
+      if (value.isEmpty()) continue;
+      marked.resize(0);
+      marked.append(u' ').append(value);
+      image.Cells->SetString(c, r, marked);
     }
   }
   if (!IncludeCommonHeader) image.CommonHeader = FCommonHeader;

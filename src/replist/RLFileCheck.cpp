@@ -27,12 +27,18 @@ QChar ReferencedChar(QStringView name) {
   return ok && code > 0 && code <= 0xFFFF ? QChar(char16_t(code)) : QChar();
 }
 
+// Longest reference name looked for after a "&"; the ";" is searched for
+// no further, so a text of many "&" is read in linear time.
+constexpr qsizetype kMaxReferenceLength = 16;
+
 // text with its character references replaced; a malformed one stays.
 QString DecodeReferences(const QString& text) {
   QString result;
   result.reserve(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {
-    const qsizetype end = text[i] == u'&' ? text.indexOf(u';', i) : -1;
+    const qsizetype semicolon =
+        text[i] == u'&' ? QStringView(text).mid(i, kMaxReferenceLength + 2).indexOf(u';') : -1;
+    const qsizetype end = semicolon > 0 ? i + semicolon : -1;
     const QChar c = end > i ? ReferencedChar(QStringView(text).mid(i + 1, end - i - 1)) : QChar();
     if (c.isNull()) {
       result.append(text[i]);

@@ -9,8 +9,8 @@ namespace vyr {
 
 // True when some line of the file opens a report list whose identifier
 // equals DataID (case and blanks around both ignored; character references
-// such as &amp; in the identifier are read as the characters they stand
-// for). An empty DataID accepts any list; an id attribute without its
+// such as &amp; in the identifier, of at most 16 characters between "&" and
+// ";", are read as the characters they stand for). An empty DataID accepts any list; an id attribute without its
 // closing quote gives an empty identifier. Raises EInOutError naming the
 // file when it cannot be opened or read.
 bool CheckIfValidReplist(const QString& FName, const QString& DataID);

@@ -1,6 +1,7 @@
 #include "replist/RLScanDateTime.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "foundation/NumRoutines.h"
 #include "host/DateTimeFormat.h"
@@ -28,11 +29,20 @@ int ReadDigits(const QString& text, int maxCount, int& value) {
 }
 
 // A number after optional blanks and a sign; the characters read, or -1.
+// A number beyond 32 bits reads as the nearest int limit, which no part
+// accepts, rather than wrapping round into range.
 int ReadNumber(const QString& text, int& value) {
   qsizetype pos = 1;
-  value = ScanDecimalInt(text, pos);
-  const QString used = text.left(pos - 1);
-  return std::any_of(used.begin(), used.end(), [](QChar c) { return c.isDigit(); }) ? int(used.size()) : -1;
+  const int scanned = ScanDecimalInt(text, pos);
+  const QStringView used = QStringView(text).left(pos - 1);
+  if (!std::any_of(used.begin(), used.end(), [](QChar c) { return c.isDigit(); })) return -1;
+  bool ok = false;
+  const qint64 wide = used.trimmed().toLongLong(&ok);
+  if (ok && wide == scanned)
+    value = scanned;
+  else
+    value = used.contains(u'-') ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+  return int(used.size());
 }
 
 // The number (1-based) of the first name whose full text (or first three
@@ -125,6 +135,10 @@ void ReadToken(TScan& s, const TDateTimeToken& token) {
 
 QDateTime Compose(TScan& s) {
   if (s.TwelveHour) {
+    if (s.Hour < 1 || s.Hour > 12) {
+      s.Error = sdtOutOfRange;
+      return ZeroDateTime();
+    }
     if (s.Hour == 12 && !s.Afternoon)
       s.Hour = 0;
     else if (s.Hour != 12 && s.Afternoon)

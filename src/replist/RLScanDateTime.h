@@ -14,7 +14,8 @@
 //    does not change);
 //  - tt: "am" (any case) or otherwise afternoon, two characters; t: "a" or
 //    "A" or otherwise afternoon, one character. hh and h read a 12-hour
-//    clock: 12 in the morning is hour 0, afternoon hours below 12 get 12.
+//    clock of hours 1..12: 12 in the morning is hour 0, afternoon hours
+//    below 12 get 12.
 // Digit parts take fewer digits where the text ends. Text left over after
 // the format is ignored.
 //
@@ -23,8 +24,8 @@
 // "MM/yyyy" and "yyyy" read as dates). A text with time parts only gives the
 // time on the zero date (30 December 1899). Every part is checked: a year
 // outside 1..9999, a month outside 1..12, a day beyond the month, an hour
-// outside 0..23 (after the 12-hour rule), a minute or second outside 0..59
-// give sdtOutOfRange. On any error the value is the zero date at midnight.
+// outside 0..23 (1..12 on a 12-hour clock), a minute or second outside
+// 0..59 give sdtOutOfRange; so does a number beyond 32 bits. On any error the value is the zero date at midnight.
 #include <QDateTime>
 #include <QString>
 

@@ -84,19 +84,22 @@ int TRowEditor::NeededHeight(int band) const {
 }
 
 void TRowEditor::Build(QDialog& form, int left, int top, int band) {
+  FForm = &form;
   FLeft = left;
   FTop = top;
   const QFontMetrics metrics(form.font());
   int widest = 0;
   for (int c = 1; c <= FView->NrOfColumns(); ++c) widest = std::max(widest, metrics.horizontalAdvance(FView->Header(c)));
   FLabelWidth = widest + kRowEditorLabelSlack;
-  for (int c = 1; FView && c <= FView->NrOfColumns(); ++c) AddColumn(form, c, band);
+  for (int c = 1; Alive() && c <= FView->NrOfColumns(); ++c) AddColumn(form, c, band);
 }
 
 void TRowEditor::AddColumn(QDialog& form, int c, int band) {
   QString format = FView->ColumnFormat(c);
-  Raise(FView->OnRequestEditFormat, FView.data(), c, FRow, format);
-  if (!FView) return;
+  // A copy: the handler may free the view, and with it its own event.
+  const auto request = FView->OnRequestEditFormat;
+  Raise(request, FView.data(), c, FRow, format);
+  if (!Alive()) return;
   TRowField field;
   field.Column = c;
   field.Format = ParseRowFieldFormat(format);
@@ -171,6 +174,7 @@ int TReportListView::EditRowEntries(int Row, int PosLeft, int PosTop, const QStr
   form.move(PosLeft, PosTop);
   TRowEditor editor(*this, Row);
   editor.Build(form, 0, 0, kRowEditorBand);
+  if (!editor.Alive()) return mrCancel;
   form.setFixedSize(editor.NeededWidth(), editor.NeededHeight(kRowEditorBand));
   const int right = editor.WidestField() + editor.LabelWidth();
   AddButton(form, QStringLiteral("RowEditorCancel"), ButCancelCaption, right - 69, false);
@@ -183,6 +187,7 @@ int TReportListView::EditRowEntries(int Row, QDialog* ContainerForm, int PosLeft
   if (!ContainerForm) return mrCancel;
   TRowEditor editor(*this, Row);
   editor.Build(*ContainerForm, PosLeft, PosTop, 0);
+  if (!editor.Alive()) return mrCancel;
   ContainerForm->resize(std::max(ContainerForm->width(), editor.NeededWidth()),
                         std::max(ContainerForm->height(), editor.NeededHeight(0)));
   ContainerForm->setWindowTitle(QString());

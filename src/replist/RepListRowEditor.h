@@ -70,6 +70,8 @@ class TRowEditor {
   int NeededWidth() const { return FLeft + FWidestField + FLabelWidth + kRowEditorRightMargin; }
   int NeededHeight(int band) const;
   int WidestField() const { return FWidestField; }
+  // False once a handler destroyed the view or the form during Build.
+  bool Alive() const { return FView && FForm; }
   int LabelWidth() const { return FLabelWidth; }
   // Runs form modally and writes back on OK; returns the modal result.
   int Run(QDialog& form);
@@ -87,6 +89,7 @@ class TRowEditor {
   bool StoredEmpty(int c) const;
 
   QPointer<TReportListView> FView;
+  QPointer<QDialog> FForm;
   int FRow;
   int FLeft = 0, FTop = 0;
   int FLabelWidth = 0, FWidestField = 0;

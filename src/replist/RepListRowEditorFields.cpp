@@ -55,8 +55,9 @@ QWidget* TRowEditor::MakeCombo(QDialog& form, TRowField& field) {
   box->setObjectName(QStringLiteral("runtime_rlre_CBox%1").arg(field.Column));
   const bool list = field.Format.Kind == TRowFieldKind::List;
   box->setEditable(!list);
-  QStringList items = (field.Format.Default + u'|').split(u'|');
-  items.removeLast();
+  // Each item ends at a bar; a last item without one gets it.
+  QStringList items = field.Format.Default.split(u'|');
+  if (field.Format.Default.endsWith(u'|')) items.removeLast();
   box->addItems(items);
   const qsizetype colon = field.Format.TypeSpec.indexOf(u':');
   if (colon >= 0) {

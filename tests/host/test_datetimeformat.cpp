@@ -63,3 +63,10 @@ TEST(DateTimePicker, ClampsToItsYears) {
   picker.SetDateTime(ZeroDateTime());
   EXPECT_EQ(picker.DateTime(), ZeroDateTime());
 }
+
+TEST(DateTimePicker, WithoutAFormatItsTextIsTheDateItShows) {
+  TDateTimePicker picker;
+  picker.SetDateTime(At(2020, 1, 31, 9, 45));
+  EXPECT_EQ(picker.Text(), "2020-01-31");
+  EXPECT_EQ(picker.Text(), picker.text());
+}

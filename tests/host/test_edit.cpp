@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 
 #include "host/Edit.h"
@@ -83,4 +84,35 @@ TEST(CustomEdit, SelectionReplaceTextAndMaxLength) {
   edit.SetReadOnly(true);
   QTest::keyClicks(&edit, QStringLiteral("9"));
   EXPECT_EQ(edit.Text(), QStringLiteral("123"));
+}
+
+// A key event may carry several characters (an input method's commit); a
+// KeyPress handler that frees the edit on the first one ends the event.
+TEST(CustomEdit, AKeyPressHandlerThatFreesTheEditEndsTheKeyEvent) {
+  auto* edit = new TCustomEdit;
+  int calls = 0;
+  edit->OnKeyPress = [&](TObject*, QChar&) {
+    ++calls;
+    delete edit;
+  };
+  QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("abc"));
+  QCoreApplication::sendEvent(&edit->EditWidget(), &typed);
+  EXPECT_EQ(calls, 1);
+}
+
+TEST(CustomEdit, AnOnChangeHandlerMayFreeTheEdit) {
+  QWidget window;
+  auto* edit = new TCustomEdit(&window);
+  window.show();
+  QPointer<QLineEdit> inner(&edit->EditWidget());
+  int calls = 0;
+  edit->OnChange = [&](TObject*) {
+    ++calls;
+    delete edit;
+  };
+  QTest::keyClick(inner.data(), Qt::Key_A);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(window.findChild<TCustomEdit*>(), nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(inner.isNull());
 }

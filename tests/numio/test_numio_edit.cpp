@@ -123,6 +123,20 @@ TEST_F(NumIOEdit, FixPointShowsItsDecimalsAndCutsTheRest) {
   EXPECT_EQ(Beeps(), 1);
 }
 
+TEST_F(NumIOEdit, FixPointTakesASignTypedFirst) {
+  Setup(itFixPoint, -1000, 1000);
+  Type(QStringLiteral("-"));
+  EXPECT_EQ(field->Text(), QStringLiteral("-"));
+  EXPECT_EQ(field->Value(), 0.0);
+  Type(QStringLiteral("5"));
+  EXPECT_EQ(field->Text(), QStringLiteral("-5.00"));
+  EXPECT_EQ(field->Value(), -5.0);
+  field->SelectAll();
+  Type(QStringLiteral("-7"));
+  EXPECT_EQ(field->Text(), QStringLiteral("-7.00"));
+  EXPECT_EQ(Beeps(), 0);
+}
+
 TEST_F(NumIOEdit, FixPointWithCommaKeepsTheComma) {
   Setup(itFixPoint, 0, 1000);
   field->SetDecPlaceSep(dsComma);
@@ -340,4 +354,22 @@ TEST_F(NumIOEdit, AssistiveTechnologyReadsAndWritesTheNumber) {
   EXPECT_EQ(a->valueInterface()->maximumValue().toDouble(), 100.0);
   a->valueInterface()->setCurrentValue(7.0);
   EXPECT_EQ(field->Value(), 7.0);
+  // A number the user could not type is refused here too.
+  a->valueInterface()->setCurrentValue(150.0);
+  EXPECT_EQ(field->Text(), QStringLiteral("7.00000000"));
+}
+
+TEST(NumIOEditFreed, AnOnChangeHandlerMayFreeTheField) {
+  QWidget window;
+  auto* number = new TNumIO(&window);
+  number->SetRangeHigh(100);
+  window.show();
+  int calls = 0;
+  number->OnChange = [&](TObject*) {
+    ++calls;
+    delete number;
+  };
+  QTest::keyClick(&number->EditWidget(), Qt::Key_5);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(window.findChild<TNumIO*>(), nullptr);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include "RepListFileKit.h"
@@ -84,6 +85,20 @@ TEST(RLClipboard, ARangeTooLargeToHoldIsRefused) {
   EXPECT_THROW(d.ClipboardText(-2000000000, 1, 2000000000, 1, false, nullptr), EVyrRLDataError);
 }
 
+// Every cell of the range costs a step, also with an empty separator and
+// also where no row is copied: such ranges end at once.
+TEST(RLClipboard, HugeRangesEndAtOnceWithoutTakingMemory) {
+  TRLData d;
+  FillSmall(d);
+  const QString none;
+  EXPECT_EQ(d.ClipboardText(1, 1, 200000000, 0, false, nullptr), "");
+  EXPECT_EQ(d.ClipboardText(1, 1, 200000000, 0, false, &none), "");
+  EXPECT_THROW(d.ClipboardText(1, 1, 100000000, 100, false, &none), EVyrRLDataError);
+  EXPECT_THROW(d.ClipboardText(1, 1, 100000000, 100, false, nullptr), EVyrRLDataError);
+  EXPECT_THROW(d.ClipboardText(1, 1, 200000000, 0, true, nullptr), EVyrRLDataError);
+  EXPECT_EQ(d.ClipboardText(2, 1, 5, 1, true, nullptr), "C-2    \n\nbb     \n");
+}
+
 TEST(RLClipboard, TheViewForwardsToItsStore) {
   TReportListView v;
   FillSmall(v.Data());
@@ -163,4 +178,16 @@ TEST(RLFileCheck, WhatSaveWritesIsAcceptedWithItsIdentifier) {
   d.SaveAsXMLFile(name, " Tank <7> & \"B\" ");
   EXPECT_TRUE(CheckIfValidReplist(name, "tank <7> & \"b\""));
   EXPECT_FALSE(CheckIfValidReplist(name, "tank"));
+}
+
+// An identifier full of "&" without a ";" is read in time proportional to
+// its length: 40 such lines of 60,000 characters take well under a second.
+TEST(RLFileCheck, AnIdentifierOfAmpersandsIsReadInLinearTime) {
+  QByteArray line = "<replist vyrkitset id=\"" + QByteArray(60000, '&') + "\">\n";
+  QByteArray bytes;
+  for (int i = 0; i < 40; ++i) bytes += line;
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_FALSE(CheckBytes(bytes, "x"));
+  EXPECT_LT(timer.elapsed(), 3000);
 }

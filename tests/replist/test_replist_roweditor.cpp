@@ -305,6 +305,7 @@ TEST(RowEditor, RowsOutsideTheListShowEmptyFieldsAndWriteNothing) {
     return int(mrOk);
   });
   EXPECT_EQ(v.EditRowEntries(9, 0, 0), mrOk);
+  EXPECT_EQ(changes, 0);
   EXPECT_EQ(v.NrOfRows(), 2);
   EXPECT_EQ(v.Elem(1, 1), "");
   EXPECT_EQ(v.Elem(1, 2), "");
@@ -319,4 +320,74 @@ TEST(RowEditor, AssignTakesTheFormatRequestHandler) {
   Answer answer([](QDialog&) { return int(mrCancel); });
   copy.EditRowEntries(1, 0, 0);
   EXPECT_EQ(asked, 1);
+}
+
+TEST(RowEditor, AFormatRequestThatDestroysTheViewEndsTheCall) {
+  auto* v = new TReportListView;
+  Columns(*v, 2, {"A", "B"}, {"[s][90]", "[s][90]"});
+  v->OnRequestEditFormat = [&](TObject*, int, int, QString&) { delete v; };
+  bool shown = false;
+  Answer answer([&](QDialog&) {
+    shown = true;
+    return int(mrOk);
+  });
+  EXPECT_EQ(v->EditRowEntries(1, 0, 0), mrCancel);
+  EXPECT_FALSE(shown);
+}
+
+TEST(RowEditor, AFormatRequestThatDestroysTheContainerEndsTheCall) {
+  TReportListView v;
+  Columns(v, 2, {"A", "B"}, {"[s][90]", "[s][90]"});
+  auto* container = new QDialog;
+  QPointer<QDialog> watch(container);
+  v.OnRequestEditFormat = [&](TObject*, int col, int, QString&) {
+    if (col == 2) delete container;
+  };
+  bool shown = false;
+  Answer answer([&](QDialog&) {
+    shown = true;
+    return int(mrOk);
+  });
+  EXPECT_EQ(v.EditRowEntries(1, container, 0, 0), mrCancel);
+  EXPECT_TRUE(watch.isNull());
+  EXPECT_FALSE(shown);
+  EXPECT_EQ(v.Elem(1, 1), "");
+}
+
+TEST(RowEditor, NumericLettersPickTheNotationAndTakeTheWholeRange) {
+  TReportListView v;
+  Columns(v, 12, {"E", "F", "H", "I"}, {"[e][60]rix1", "[f][60]rix2", "[h][60]", "[i][60]12"});
+  v.SetElem(3, 12, "FF");
+  Answer answer([&](QDialog& d) {
+    const TInFormat formats[] = {itDynamic, itFloat, itHex, itInt};
+    const char* texts[] = {"12.0", "12.00", "FF", "12"};
+    for (int c = 1; c <= 4; ++c) {
+      auto* number = Field<TNumIO>(d, "NumIO", c);
+      EXPECT_EQ(number->InputFormat(), formats[c - 1]) << c;
+      EXPECT_EQ(number->RangeLow(), -1.7e308) << c;
+      EXPECT_EQ(number->RangeHigh(), 1.7e308) << c;
+      EXPECT_EQ(number->Text(), texts[c - 1]) << c;
+    }
+    auto* f = Field<TNumIO>(d, "NumIO", 2);
+    f->SelectAll();
+    QTest::keyClicks(&f->EditWidget(), "-1e300");  // the "e" is refused in itFloat
+    EXPECT_EQ(f->Text(), "-1300");
+    return int(mrOk);
+  });
+  EXPECT_EQ(v.EditRowEntries(12, 0, 0), mrOk);
+  EXPECT_EQ(v.Elem(2, 12), "-1300");
+  EXPECT_EQ(v.Elem(3, 12), "FF");
+}
+
+TEST(RowEditor, ListItemsEndAtEachBarAndAClosingBarAddsNoItem) {
+  TReportListView v;
+  Columns(v, 1, {"A", "B", "C"}, {"[l][80]a|b|", "[c][80]a||b", "[l][80]"});
+  Answer answer([&](QDialog& d) {
+    EXPECT_EQ(Field<QComboBox>(d, "CBox", 1)->count(), 2);
+    EXPECT_EQ(Field<QComboBox>(d, "CBox", 2)->count(), 3);
+    EXPECT_EQ(Field<QComboBox>(d, "CBox", 2)->itemText(1), "");
+    EXPECT_EQ(Field<QComboBox>(d, "CBox", 3)->count(), 1);
+    return int(mrCancel);
+  });
+  v.EditRowEntries(1, 0, 0);
 }

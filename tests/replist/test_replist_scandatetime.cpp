@@ -151,3 +151,18 @@ TEST(ScanDateTime, ReadsWhatFormatDateTimeWrites) {
     EXPECT_EQ(s.value, value) << format << " " << text.toStdString();
   }
 }
+
+TEST(ScanDateTime, NumbersBeyondThirtyTwoBitsAreOutOfRange) {
+  // 2^32 + 1 and 2^32 + 31 must not wrap round to a month 1 or a day 31.
+  const Scanned s = Scan("4294967297/4294967327/2020", "M/d/yyyy");
+  EXPECT_EQ(s.error, sdtOutOfRange);
+  EXPECT_EQ(s.value, ZeroDateTime());
+  EXPECT_EQ(Scan("4294967306:00", "H:mm").error, sdtOutOfRange);
+  EXPECT_EQ(Scan("-4294967295:00", "H:mm").error, sdtOutOfRange);
+}
+
+TEST(ScanDateTime, TwelveHourClockReadsHoursOneToTwelve) {
+  EXPECT_EQ(Scan("13:00 am", "hh:mm tt").error, sdtOutOfRange);
+  EXPECT_EQ(Scan("0:30 pm", "h:mm tt").error, sdtOutOfRange);
+  EXPECT_EQ(Scan("1:30 pm", "h:mm tt").value, OnZeroDate(13, 30));
+}
