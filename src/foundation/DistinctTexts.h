@@ -1,0 +1,43 @@
+#pragma once
+// TDistinctTexts: a sequence of texts stored as its distinct texts, packed
+// one after the other, and per position the index of its text. A column
+// whose cells repeat a few values over many rows is then searched by
+// testing each value once and looking the results up by row.
+#include <QStringView>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace vyr {
+
+class TDistinctTexts {
+ public:
+  // Room for expected positions; Add refuses a text that would make more
+  // than maxDistinct distinct texts.
+  TDistinctTexts(std::size_t expected, std::size_t maxDistinct);
+
+  // Appends text as the next position; false (nothing appended) when it is
+  // new and maxDistinct distinct texts are already held.
+  bool Add(QStringView text);
+
+  std::size_t Count() const { return FStarts.size() - 1; }
+  QStringView Text(std::size_t index) const {
+    return QStringView(FChars.data() + FStarts[index], qsizetype(FStarts[index + 1] - FStarts[index]));
+  }
+  // The index of the text at each position, in the order of Add.
+  const std::vector<std::uint32_t>& Indexes() const { return FIndexes; }
+
+ private:
+  void Grow();
+  // The slot of text (hash h): where it is held, or the empty slot it goes to.
+  std::size_t Slot(QStringView text, std::uint32_t h) const;
+
+  std::size_t FMaxDistinct;
+  std::vector<char16_t> FChars;
+  std::vector<std::size_t> FStarts{0};  // text k is FChars[FStarts[k] .. FStarts[k + 1])
+  std::vector<std::uint32_t> FHashes;   // by text
+  std::vector<std::uint32_t> FTable;    // open addressing: text index + 1, 0 = empty
+  std::vector<std::uint32_t> FIndexes;
+};
+
+}  // namespace vyr
