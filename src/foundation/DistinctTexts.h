@@ -17,7 +17,9 @@ class TDistinctTexts {
   TDistinctTexts(std::size_t expected, std::size_t maxDistinct);
 
   // Appends text as the next position; false (nothing appended) when it is
-  // new and maxDistinct distinct texts are already held.
+  // new and maxDistinct distinct texts are already held, or when it cannot
+  // be placed in a few probes (texts made to collide): the caller then
+  // stops using the list.
   bool Add(QStringView text);
 
   std::size_t Count() const { return FStarts.size() - 1; }
@@ -28,15 +30,22 @@ class TDistinctTexts {
   const std::vector<std::uint32_t>& Indexes() const { return FIndexes; }
 
  private:
+  static constexpr std::size_t kNoSlot = ~std::size_t{0};
+  struct TEntry {
+    std::uint32_t Hash = 0;
+    std::uint32_t Text = 0;  // index + 1, 0 = empty slot
+  };
+
+  bool Holds(std::size_t index, QStringView text) const;
   void Grow();
-  // The slot of text (hash h): where it is held, or the empty slot it goes to.
+  // The slot of text (hash h): where it is held, the empty slot it goes
+  // to, or kNoSlot after too many probes.
   std::size_t Slot(QStringView text, std::uint32_t h) const;
 
   std::size_t FMaxDistinct;
   std::vector<char16_t> FChars;
   std::vector<std::size_t> FStarts{0};  // text k is FChars[FStarts[k] .. FStarts[k + 1])
-  std::vector<std::uint32_t> FHashes;   // by text
-  std::vector<std::uint32_t> FTable;    // open addressing: text index + 1, 0 = empty
+  std::vector<TEntry> FTable;           // open addressing
   std::vector<std::uint32_t> FIndexes;
 };
 

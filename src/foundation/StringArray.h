@@ -88,8 +88,10 @@ class TStringArray : public QObject {
   // The stored texts of column col by storage row (position i is storage
   // row i + 1) as indexes into its distinct texts, kept while the column's
   // version stays, so that a search tests each distinct text once. Null for
-  // an invalid column or one that repeats too little for the list to pay;
-  // a caller then reads the cells.
+  // an invalid column, one that repeats too little for the list to pay, and
+  // at the first request after the column changed: gathering the list costs
+  // a few reads of the column, so it waits until the column is searched
+  // again unchanged. A caller given null reads the cells.
   const TDistinctTexts* DistinctTexts(int col);
 
   // An empty row (attribute 0) before displayed row 1..NrOfRows(), or
@@ -175,9 +177,11 @@ class TStringArray : public QObject {
   std::vector<std::int32_t> SortedByColumn(const std::vector<std::int32_t>& rows, int col, bool ascending,
                                            TPercentProgress& progress);
 
-  // The distinct texts of a column as of Version; none when too many.
+  // The distinct texts of a column as of Version (none when too many), or
+  // only the version of the first request.
   struct TDistinctCache {
     std::uint64_t Version = 0;
+    bool Gathered = false;
     std::optional<TDistinctTexts> Texts;
   };
 

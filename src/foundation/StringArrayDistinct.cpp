@@ -10,8 +10,12 @@ const TDistinctTexts* TStringArray::DistinctTexts(int col) {
   if (FDistinct.size() <= std::size_t(col)) FDistinct.resize(std::size_t(col) + 1);
   TDistinctCache& cached = FDistinct[std::size_t(col)];
   const std::uint64_t version = ColumnVersion(col);
-  if (cached.Version == version) return cached.Texts ? &*cached.Texts : nullptr;
-  cached = {};
+  if (cached.Version != version) {
+    cached = {version, false, std::nullopt};
+    return nullptr;
+  }
+  if (cached.Gathered) return cached.Texts ? &*cached.Texts : nullptr;
+  cached.Gathered = true;
   const std::size_t rows = std::size_t(NrOfRows());
   try {
     TDistinctTexts& texts = cached.Texts.emplace(rows, rows / kRowsPerDistinctText);
@@ -24,7 +28,6 @@ const TDistinctTexts* TStringArray::DistinctTexts(int col) {
     // Without the list a search reads the cells; nothing is lost.
     cached.Texts.reset();
   }
-  cached.Version = version;
   return cached.Texts ? &*cached.Texts : nullptr;
 }
 

@@ -124,9 +124,13 @@ TEST(RepListFilterGenerated, EveryRowAsTheReferenceDecides) {
           default:
             v.SetElem(2, row, UniqueText(rng, row));
         }
-        v.FilterAndSort(c.Expression, columns, ignoreCase, c.Mode, 1 + round % 4, round % 3 == 0);
-        ASSERT_EQ(Enabled(v), Expected(v, Reference(c, ignoreCase), columns))
-            << c.Expression << " ignoreCase " << ignoreCase << " round " << round;
+        // The first search after a change reads the cells, the second one
+        // goes through the distinct texts of the repeating columns.
+        for (int pass = 0; pass < 2; ++pass) {
+          v.FilterAndSort(c.Expression, columns, ignoreCase, c.Mode, 1 + round % 4, round % 3 == 0);
+          ASSERT_EQ(Enabled(v), Expected(v, Reference(c, ignoreCase), columns))
+              << c.Expression << " ignoreCase " << ignoreCase << " round " << round << " pass " << pass;
+        }
       }
 }
 
@@ -135,6 +139,7 @@ TEST(RepListFilterGenerated, CellWrittenByTheHandlerIsSearchedAsWritten) {
   std::mt19937 rng(7);
   TReportListView v;
   Prepare(v, rng);
+  v.FilterAndSort("Ventil", {1}, false, fmSimple, -1, true);
   v.FilterAndSort("Ventil", {1}, false, fmSimple, -1, true);  // the column's texts are now kept
   for (int r = 1; r <= kRows; ++r)
     if (v.Elem(1, r) == QLatin1String("zzz")) FAIL();
