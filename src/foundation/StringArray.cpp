@@ -152,17 +152,27 @@ QStringView TStringArray::GetStoredStringView(int col, int storageRow) const {
 
 void TStringArray::SetStoredRowAttribBits(std::uint8_t mask, std::span<const std::uint8_t> on) {
   const std::size_t rows = std::min(on.size(), std::size_t(NrOfRows()));
-  bool changed = false;
+  // Every row of the range ends with each bit of mask as on says, so the
+  // bit counts follow from the number of rows switched on, and the pass
+  // itself needs no branches.
+  std::array<int, 8> outside{};  // rows beyond the range with the bit
+  for (std::size_t storage = rows + 1; storage < FRowAttribs.size(); ++storage)
+    for (int bit = 0; bit < 8; ++bit) outside[bit] += FRowAttribs[storage] >> bit & 1;
+  std::uint8_t* attribs = FRowAttribs.data() + 1;
+  const std::uint8_t* want = on.data();
+  std::size_t switchedOn = 0;
+  std::uint8_t changed = 0;
   for (std::size_t i = 0; i < rows; ++i) {
-    std::uint8_t& attrib = FRowAttribs[i + 1];
-    const std::uint8_t value = on[i] ? attrib | mask : attrib & ~mask;
-    if (value == attrib) continue;
-    CountAttrib(attrib, -1);
-    CountAttrib(value, +1);
-    attrib = value;
-    changed = true;
+    const std::uint8_t bits = want[i] != 0;
+    const auto value = std::uint8_t((attribs[i] & ~mask) | (mask & -bits));
+    changed |= value ^ attribs[i];
+    attribs[i] = value;
+    switchedOn += bits;
   }
-  if (changed) AttribChanged();
+  if (!changed) return;
+  for (int bit = 0; bit < 8; ++bit)
+    if (mask >> bit & 1) FAttribBitCount[bit] = int(switchedOn) + outside[bit];
+  AttribChanged();
 }
 
 void TStringArray::SetString(int col, int row, const QString& text) {

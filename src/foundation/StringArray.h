@@ -22,10 +22,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "foundation/CoreEvents.h"
+#include "foundation/DistinctTexts.h"
 #include "foundation/StringArrayRow.h"
 
 namespace vyr {
@@ -79,6 +81,18 @@ class TStringArray : public QObject {
   // Clear, CommitSorting). Sorting alone keeps it. Callers cache facts about
   // a column's storage rows and trust them while the stamp stays the same.
   std::uint64_t ColumnVersion(int col) const;
+
+  // A column keeps its distinct texts when each repeats over this many rows
+  // on average.
+  static constexpr int kRowsPerDistinctText = 4;
+  // The stored texts of column col by storage row (position i is storage
+  // row i + 1) as indexes into its distinct texts, kept while the column's
+  // version stays, so that a search tests each distinct text once. Null for
+  // an invalid column, one that repeats too little for the list to pay, and
+  // at the first request after the column changed: gathering the list costs
+  // a few reads of the column, so it waits until the column is searched
+  // again unchanged. A caller given null reads the cells.
+  const TDistinctTexts* DistinctTexts(int col);
 
   // An empty row (attribute 0) before displayed row 1..NrOfRows(), or
   // appended with NrOfRows() + 1; other positions are ignored.
@@ -163,6 +177,14 @@ class TStringArray : public QObject {
   std::vector<std::int32_t> SortedByColumn(const std::vector<std::int32_t>& rows, int col, bool ascending,
                                            TPercentProgress& progress);
 
+  // The distinct texts of a column as of Version (none when too many), or
+  // only the version of the first request.
+  struct TDistinctCache {
+    std::uint64_t Version = 0;
+    bool Gathered = false;
+    std::optional<TDistinctTexts> Texts;
+  };
+
   int FNrCols = 0;
   int FAllocRowsBy = kDefaultAllocRowsBy;
   std::vector<TStringRow> FRows;         // storage rows 0..NrOfRows()
@@ -177,6 +199,7 @@ class TStringArray : public QObject {
   std::uint64_t FStructureVersion = 1;
   std::vector<std::uint64_t> FColVersion;  // last write to a cell of the column
   std::vector<TNumberKeys> FNumberKeys;    // by column, of the columns sorted so far
+  std::vector<TDistinctCache> FDistinct;   // by column, of the columns searched so far
   int FUpdateDepth = 0;
   bool FChangePending = false;
   bool FAttribChangePending = false;

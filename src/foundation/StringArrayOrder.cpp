@@ -92,9 +92,8 @@ void TStringArray::SortUnmarkedFirst(std::uint8_t mask, int col, int colSec, boo
   if (!sorting && mask == 0) return;
   const bool secondary = sorting && ValidCol(colSec) && colSec != col;
   const int rows = NrOfRows();
-  std::vector<std::int32_t> order;
+  std::vector<std::int32_t> order;  // the unmarked rows
   try {
-    order.reserve(std::size_t(rows));
     for (int i = 1; i <= rows; ++i) {
       const std::int32_t storage = sorting ? i : FOrder[i];
       if ((FRowAttribs[storage] & mask) == 0) order.push_back(storage);
@@ -105,12 +104,15 @@ void TStringArray::SortUnmarkedFirst(std::uint8_t mask, int col, int colSec, boo
     if (secondary) order = SortedByColumn(order, colSec, ascending, progress);
     if (sorting) order = SortedByColumn(order, col, ascending, progress);
     progress.Finish();
-    order.reserve(std::size_t(rows));
-    if (mask != 0)
-      for (int i = 1; i <= rows; ++i)
-        if (FRowAttribs[FOrder[i]] & mask) order.push_back(FOrder[i]);
   } catch (const std::bad_alloc&) {
     throw EVyrDStructError(QStringLiteral("TStringArray: not enough memory to sort %1 rows").arg(rows));
+  }
+  // The marked rows move, in their displayed order, to the end of the
+  // order; every row is written at or after where it was read.
+  if (mask != 0) {
+    std::int32_t* to = FOrder.data() + rows;
+    for (std::int32_t* from = FOrder.data() + rows; from > FOrder.data(); --from)
+      if (FRowAttribs[*from] & mask) *to-- = *from;
   }
   std::copy(order.begin(), order.end(), FOrder.begin() + 1);
   FOrderIsIdentity = false;

@@ -45,6 +45,17 @@ class TTextFilter {
 
   bool Matches(std::span<const QStringView> texts) const { return Holds(FRoot, texts); }
 
+  // Testing many records at once. The leaves of the expression (its terms,
+  // or the regular expression) are tested on single texts; MatchesInBulk
+  // turns, for records 0..records - 1, whether each leaf holds in some text
+  // of the record (leaves[k][i] non-zero for leaf k and record i) into the
+  // expression's result per record (1 or 0), the same as Matches gives. A
+  // caller can thus test each distinct text once.
+  int LeafCount() const { return int(FTerms.size()) + (FHasPattern ? 1 : 0); }
+  bool LeafHolds(int leaf, QStringView text) const;
+  std::vector<std::uint8_t> MatchesInBulk(const std::vector<std::vector<std::uint8_t>>& leaves,
+                                          std::size_t records) const;
+
  private:
   class TParser;
   enum class TKind : std::uint8_t { Always, Term, Pattern, Not, And, Or };
@@ -59,10 +70,14 @@ class TTextFilter {
   // A Term node, or Always for an empty text.
   int AddTerm(const QString& text, bool ignoreCase);
   bool Holds(int node, std::span<const QStringView> texts) const;
+  // The result of node for records first .. first + out.size() - 1 into out.
+  void HoldsInBulk(int node, const std::vector<std::vector<std::uint8_t>>& leaves, std::size_t first,
+                   std::span<std::uint8_t> out) const;
 
   std::vector<TNode> FNodes;
   std::vector<QStringMatcher> FTerms;
   QRegularExpression FPattern;
+  bool FHasPattern = false;  // the pattern is the leaf after the terms
   int FRoot = 0;
 };
 

@@ -44,6 +44,42 @@ std::vector<int> SearchColumns(const std::vector<int>& listed, int columns) {
   return result;
 }
 
+// Per leaf of filter and storage row, whether the leaf holds in the value of
+// one of the columns. A column that keeps its distinct texts has each of
+// them tested once and the results looked up by row; the other columns are
+// read cell by cell.
+std::vector<std::vector<std::uint8_t>> LeafResults(TStringArray& s, const TTextFilter& filter,
+                                                   const std::vector<int>& columns, const std::vector<bool>& marked) {
+  const std::size_t rows = std::size_t(s.NrOfRows());
+  const int leaves = filter.LeafCount();
+  std::vector<std::vector<std::uint8_t>> holds(std::size_t(leaves), std::vector<std::uint8_t>(rows, 0));
+  if (leaves == 0) return holds;
+  const auto value = [&](std::size_t j, QStringView stored) { return marked[j] ? ValueOfMarked(stored) : stored; };
+  std::vector<std::size_t> cellByCell;
+  for (std::size_t j = 0; j < columns.size(); ++j) {
+    const TDistinctTexts* distinct = s.DistinctTexts(columns[j]);
+    if (!distinct) {
+      cellByCell.push_back(j);
+      continue;
+    }
+    std::vector<std::uint8_t> inText(distinct->Count());
+    const std::uint8_t* in = inText.data();
+    const std::uint32_t* index = distinct->Indexes().data();
+    for (int k = 0; k < leaves; ++k) {
+      for (std::size_t t = 0; t < inText.size(); ++t) inText[t] = filter.LeafHolds(k, value(j, distinct->Text(t)));
+      std::uint8_t* row = holds[std::size_t(k)].data();
+      for (std::size_t i = 0; i < rows; ++i) row[i] |= in[index[i]];
+    }
+  }
+  for (std::size_t i = 0; i < rows && !cellByCell.empty(); ++i)
+    for (std::size_t j : cellByCell) {
+      const QStringView text = value(j, s.GetStoredStringView(columns[j], int(i) + 1));
+      for (std::size_t k = 0; k < holds.size(); ++k)
+        if (!holds[k][i]) holds[k][i] = filter.LeafHolds(int(k), text);
+    }
+  return holds;
+}
+
 // Found combined with the internal test, which runs only when it matters.
 template <typename InternalTest>
 bool Combine(bool found, TLogicOp op, InternalTest internal) {
@@ -100,14 +136,13 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
 
   // Every row is decided before anything changes, so an exception from
   // OnBeforeFilter leaves the list as it was. The handler hears of the rows
-  // in displayed order; the texts are read and the results kept by storage
-  // row, the order the rows lie in memory, since hopping through a sorted
-  // list costs a cache miss per row.
-  const TStringArray& s = d->Data->Strings();
+  // in displayed order; the results are kept by storage row, the order the
+  // rows lie in memory, since hopping through a sorted list costs a cache
+  // miss per row.
+  TStringArray& s = d->Data->Strings();
   const std::vector<int> columns = SearchColumns(FilterColumns, NrOfColumns());
   std::vector<bool> marked(columns.size());
   for (std::size_t j = 0; j < columns.size(); ++j) marked[j] = ColumnCheckMode(columns[j]) != cmNone;
-  std::vector<QStringView> texts(columns.size());
   const int rows = NrOfRows();
   std::vector<std::uint8_t> found;
   std::vector<TLogicOp> ops;
@@ -124,22 +159,21 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const std::vector<
       ops[std::size_t(storage - 1)] = op;
     }
   }
-  std::vector<std::uint8_t> disabled(static_cast<std::size_t>(rows));
-  for (int storage = 1; storage <= rows; ++storage) {
-    const std::size_t i = std::size_t(storage - 1);
-    disabled[i] = !Combine(ops.empty() || found[i], ops.empty() ? loAnd : ops[i], [&] {
-      for (std::size_t j = 0; j < columns.size(); ++j) {
-        const QStringView stored = s.GetStoredStringView(columns[j], storage);
-        texts[j] = marked[j] ? ValueOfMarked(stored) : stored;
-      }
-      return filter.Matches(texts);
-    });
+  // Results taken while a handler added or removed rows would belong to
+  // rows that moved; the rows then keep their state.
+  const bool sameRows = NrOfRows() == rows;
+  std::vector<std::uint8_t> disabled;
+  if (sameRows) {
+    disabled = filter.MatchesInBulk(LeafResults(s, filter, columns, marked), std::size_t(rows));
+    if (ops.empty())
+      for (std::uint8_t& v : disabled) v ^= 1;
+    else
+      for (std::size_t i = 0; i < disabled.size(); ++i)
+        disabled[i] = !Combine(found[i], ops[i], [&] { return disabled[i] != 0; });
   }
 
   InOneUpdate(*this, [&] {
-    // Results taken while a handler added or removed rows belong to rows
-    // that moved; the rows then keep their state.
-    if (NrOfRows() == rows) d->Data->Strings().SetStoredRowAttribBits(kRowDisabledBit, disabled);
+    if (sameRows) s.SetStoredRowAttribBits(kRowDisabledBit, disabled);
     SortEnabledState(SortColumn, -1, Ascending);
   });
   ChangedSelection();
