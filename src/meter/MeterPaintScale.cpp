@@ -133,7 +133,9 @@ void TMeter::PaintScaleLabel(TCanvas& c, const TScaleLayout& scale, int index) {
   const TScaleLabel& label = scale.Labels[size_t(index)];
   const int x = label.At.X, y = label.At.Y;
   if (!OnBeforeDrawScaleLabel) {
-    c.TextOut(x - label.Width / 2, y - label.Height / 2, label.Text);
+    // The size is known: TextRect over the whole canvas draws what TextOut
+    // would (the brush is clear) without measuring the text again.
+    c.TextRect({0, 0, c.Width(), c.Height()}, x - label.Width / 2, y - label.Height / 2, label.Text);
     return;
   }
   // The handler may change the text and the canvas's font: measure anew.
