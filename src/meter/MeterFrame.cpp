@@ -56,41 +56,41 @@ TMeter::TCoverKey TMeter::CoverKey(const TDialGeometry& dial) const {
            ColorToRGB(d->FColorBakG), ColorToRGB(lines.Gray), ColorToRGB(lines.White)}};
 }
 
+bool TMeter::CoverKept(const TDialGeometry& dial) const { return d->FCover.Valid && d->FCover.Key == CoverKey(dial); }
+
 const QImage& TMeter::CoverPixels(const TDialGeometry& dial) {
   TCoverLayer& cover = d->FCover;
   TCoverKey key = CoverKey(dial);
   const size_t lamps = (d->FOFL ? 2 : 0) + (d->FUFL ? 1 : 0);
-  auto paint = [&](QRgb paper) {
-    QImage image(Width(), Height(), QImage::Format_RGB32);
+  auto paint = [&](QImage& image, QRgb paper) {
+    if (image.size() != QSize(Width(), Height())) image = QImage(Width(), Height(), QImage::Format_RGB32);
     image.fill(paper);
     TCanvas c(&image);
     c.Brush.Style = bsClear;
     PaintCoverAndLamps(c, dial);
     PaintFrame(c);
-    return image;
   };
   if (cover.Valid && cover.Key == key) {
     // The same pixels are owned whichever lamps are lit.
-    if (cover.Pixels[lamps].isNull()) cover.Pixels[lamps] = paint(kDarkPaper);
+    if (cover.Pixels[lamps].isNull()) paint(cover.Pixels[lamps], kDarkPaper);
     return cover.Pixels[lamps];
   }
-  QImage dark = paint(kDarkPaper);
-  const QImage light = paint(kLightPaper);
+  QImage dark = std::move(cover.Pixels[lamps]);
+  cover.Pixels = {};
+  paint(dark, kDarkPaper);
+  paint(cover.LightPaper, kLightPaper);
   cover.Runs.clear();
-  for (int y = 0; y < dark.height(); ++y) {
+  const int w = dark.width(), h = dark.height();
+  for (int y = 0; y < h; ++y) {
     const std::uint32_t* a = RowOf(dark.constBits(), dark.bytesPerLine(), y);
-    const std::uint32_t* b = RowOf(light.constBits(), light.bytesPerLine(), y);
-    for (int x = 0; x < dark.width();) {
-      if (a[x] != b[x]) {
-        ++x;
-        continue;
-      }
+    const std::uint32_t* b = RowOf(cover.LightPaper.constBits(), cover.LightPaper.bytesPerLine(), y);
+    for (int x = 0; x < w;) {
+      while (x < w && a[x] != b[x]) ++x;
       const int left = x;
-      while (x < dark.width() && a[x] == b[x]) ++x;
-      cover.Runs.push_back({y, left, x});
+      while (x < w && a[x] == b[x]) ++x;
+      if (left < x) cover.Runs.push_back({y, left, x});
     }
   }
-  cover.Pixels = {};
   cover.Pixels[lamps] = std::move(dark);
   cover.Key = std::move(key);
   cover.Valid = true;

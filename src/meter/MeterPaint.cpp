@@ -57,28 +57,30 @@ void TMeter::FontChanged() {
 void TMeter::DoPaint() {
   const TDialGeometry dial = Geometry();
   if (dial.Radius <= 0) return;
-  UpdateDialLayer(dial);
+  const bool dialChanged = UpdateDialLayer(dial);
   TCanvas& c = Canvas();
   const QImage& layer = d->FDialLayer.Image();
   // Handlers draw between the needles and the cover, so with one assigned
-  // every step runs each time.
+  // every step runs each time. A cover changing with the dial is drawn
+  // directly; it becomes pixels once the needles alone move.
   if (OnBeforeDrawNeedle || OnMeterRendered || c.Image()->size() != layer.size() ||
-      c.Image()->format() != layer.format())
+      c.Image()->format() != layer.format() || (dialChanged && !CoverKept(dial)))
     PaintEveryStep(c, dial);
   else
     PaintOverCover(c, dial);
 }
 
-void TMeter::UpdateDialLayer(const TDialGeometry& dial) {
+bool TMeter::UpdateDialLayer(const TDialGeometry& dial) {
   const TDialLayerKey key = DialLayerKey();
   const bool labelHandler = bool(OnBeforeDrawScaleLabel);
-  if (d->FDialLayerValid && !labelHandler && key == d->FDialLayerKey) return;
+  if (d->FDialLayerValid && !labelHandler && key == d->FDialLayerKey) return false;
   d->FDialLayer.SetSize(Width(), Height());
   PaintDialLayer(d->FDialLayer.Canvas(), dial);
   d->FDialLayerKey = key;
   // A label handler may change the labels from one paint to the next.
   d->FDialLayerValid = !labelHandler;
   ++d->FLayerGeneration;
+  return true;
 }
 
 void TMeter::PaintEveryStep(TCanvas& c, const TDialGeometry& dial) {

@@ -97,6 +97,7 @@ struct TMeter::TCoverLayer {
   bool Valid = false;
   std::vector<Run> Runs;  // by row, then by column
   std::array<QImage, 4> Pixels;
+  QImage LightPaper;  // kept for the next change of look
 };
 
 // The back canvas as the last fast paint left it: the dial, the cover and

@@ -328,10 +328,11 @@ class TMeter : public TGraphicControl {
   struct TCoverLayer;
   struct TFrameState;
   TDialLayerKey DialLayerKey() const;
-  void UpdateDialLayer(const TDialGeometry& dial);
+  bool UpdateDialLayer(const TDialGeometry& dial);
   void PaintEveryStep(TCanvas& c, const TDialGeometry& dial);
   void PaintOverCover(TCanvas& c, const TDialGeometry& dial);
   TCoverKey CoverKey(const TDialGeometry& dial) const;
+  bool CoverKept(const TDialGeometry& dial) const;
   const QImage& CoverPixels(const TDialGeometry& dial);
   void PaintDialLayer(TCanvas& c, const TDialGeometry& dial);
   void PaintBackground(TCanvas& c);
