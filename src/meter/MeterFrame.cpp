@@ -61,29 +61,36 @@ bool TMeter::CoverKept(const TDialGeometry& dial) const { return d->FCover.Valid
 const QImage& TMeter::CoverPixels(const TDialGeometry& dial) {
   TCoverLayer& cover = d->FCover;
   TCoverKey key = CoverKey(dial);
-  const size_t lamps = (d->FOFL ? 2 : 0) + (d->FUFL ? 1 : 0);
-  auto paint = [&](QImage& image, QRgb paper) {
-    if (image.size() != QSize(Width(), Height())) image = QImage(Width(), Height(), QImage::Format_RGB32);
+  if (cover.Valid && cover.Key == key) {
+    if (cover.HighLit != d->FOFL || cover.LowLit != d->FUFL) {
+      // The lamps cover the same pixels lit or not; the frame is drawn
+      // after them, so it goes over them again.
+      TCanvas c(&cover.Pixels);
+      c.Brush.Style = bsSolid;
+      PaintLamps(c);
+      PaintFrame(c);
+      cover.HighLit = d->FOFL;
+      cover.LowLit = d->FUFL;
+    }
+    return cover.Pixels;
+  }
+  auto paint = [&](QRgb paper) {
+    QImage image(Width(), Height(), QImage::Format_RGB32);
     image.fill(paper);
     TCanvas c(&image);
     c.Brush.Style = bsClear;
-    PaintCoverAndLamps(c, dial);
+    PaintCover(c, dial);
+    PaintLamps(c);
     PaintFrame(c);
+    return image;
   };
-  if (cover.Valid && cover.Key == key) {
-    // The same pixels are owned whichever lamps are lit.
-    if (cover.Pixels[lamps].isNull()) paint(cover.Pixels[lamps], kDarkPaper);
-    return cover.Pixels[lamps];
-  }
-  QImage dark = std::move(cover.Pixels[lamps]);
-  cover.Pixels = {};
-  paint(dark, kDarkPaper);
-  paint(cover.LightPaper, kLightPaper);
+  cover.Pixels = paint(kDarkPaper);
+  const QImage light = paint(kLightPaper);
   cover.Runs.clear();
-  const int w = dark.width(), h = dark.height();
+  const int w = light.width(), h = light.height();
   for (int y = 0; y < h; ++y) {
-    const std::uint32_t* a = RowOf(dark.constBits(), dark.bytesPerLine(), y);
-    const std::uint32_t* b = RowOf(cover.LightPaper.constBits(), cover.LightPaper.bytesPerLine(), y);
+    const std::uint32_t* a = RowOf(cover.Pixels.constBits(), cover.Pixels.bytesPerLine(), y);
+    const std::uint32_t* b = RowOf(light.constBits(), light.bytesPerLine(), y);
     for (int x = 0; x < w;) {
       while (x < w && a[x] != b[x]) ++x;
       const int left = x;
@@ -91,11 +98,12 @@ const QImage& TMeter::CoverPixels(const TDialGeometry& dial) {
       if (left < x) cover.Runs.push_back({y, left, x});
     }
   }
-  cover.Pixels[lamps] = std::move(dark);
   cover.Key = std::move(key);
   cover.Valid = true;
+  cover.HighLit = d->FOFL;
+  cover.LowLit = d->FUFL;
   ++d->FLayerGeneration;
-  return cover.Pixels[lamps];
+  return cover.Pixels;
 }
 
 void TMeter::PaintOverCover(TCanvas& c, const TDialGeometry& dial) {

@@ -91,13 +91,13 @@ void TMeter::PaintEveryStep(TCanvas& c, const TDialGeometry& dial) {
   c.Brush = TBrush{};
   c.Brush.Style = bsClear;
   PaintNeedles(c, dial);
-  PaintCoverAndLamps(c, dial);
+  PaintCover(c, dial);
+  PaintLamps(c);
   Raise(OnMeterRendered, this, c);
   PaintFrame(c);
 }
 
-void TMeter::PaintCoverAndLamps(TCanvas& c, const TDialGeometry& dial) {
-  PaintCover(c, dial);
+void TMeter::PaintLamps(TCanvas& c) {
   if (d->FLimWatchHighOn) PaintLamp(c, Width() - d->FRims.Side - 18, Width() - d->FRims.Side - 8, d->FOFL);
   if (d->FLimWatchLowOn) PaintLamp(c, d->FRims.Side + 8, d->FRims.Side + 18, d->FUFL);
 }

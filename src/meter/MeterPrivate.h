@@ -86,9 +86,8 @@ struct TMeter::TCoverKey {
 };
 
 // The cover as pixels over the dial: which pixels it owns, as runs of
-// rows, and their colours for each state of the two lamps (made when first
-// needed). The cover never depends on what lies under it, so a frame can
-// take these pixels instead of drawing it again.
+// rows, and their colours. The cover never depends on what lies under it,
+// so a frame can take these pixels instead of drawing it again.
 struct TMeter::TCoverLayer {
   struct Run {
     int Y, Left, Right;  // [Left, Right) of row Y
@@ -96,8 +95,8 @@ struct TMeter::TCoverLayer {
   TCoverKey Key;
   bool Valid = false;
   std::vector<Run> Runs;  // by row, then by column
-  std::array<QImage, 4> Pixels;
-  QImage LightPaper;  // kept for the next change of look
+  QImage Pixels;
+  bool HighLit = false, LowLit = false;  // the lamps as Pixels show them
 };
 
 // The back canvas as the last fast paint left it: the dial, the cover and

@@ -343,7 +343,7 @@ class TMeter : public TGraphicControl {
   void PaintCaption(TCanvas& c, const TDialGeometry& dial);
   TRect PaintNeedles(TCanvas& c, const TDialGeometry& dial);
   TRect PaintNeedle(TCanvas& c, const TDialGeometry& dial, const TNeedleLayout& layout, double value);
-  void PaintCoverAndLamps(TCanvas& c, const TDialGeometry& dial);
+  void PaintLamps(TCanvas& c);
   void PaintCover(TCanvas& c, const TDialGeometry& dial);
   void PaintWindowEdge(TCanvas& c);
   void PaintLamp(TCanvas& c, int x0, int x1, bool active);
