@@ -1,5 +1,6 @@
-// A meter frame without painting handlers: the dial layer, the needles, and
-// the cover taken as pixels. The cover's drawing (rims, window edge, pivot
+// A meter frame from the dial layer: every step drawn (with painting
+// handlers, or when the cover changed with the dial), or the needles drawn
+// and the cover taken as pixels. The cover's drawing (rims, window edge, pivot
 // cover, lamps, frame) writes the same colours whatever lies under it, so it
 // is drawn once per look onto two plain pictures, one black and one white:
 // the pixels it owns are those where the two agree. When only the needles
@@ -56,7 +57,20 @@ TMeter::TCoverKey TMeter::CoverKey(const TDialGeometry& dial) const {
            ColorToRGB(d->FColorBakG), ColorToRGB(lines.Gray), ColorToRGB(lines.White)}};
 }
 
-bool TMeter::CoverKept(const TDialGeometry& dial) const { return d->FCover.Valid && d->FCover.Key == CoverKey(dial); }
+bool TMeter::CoverReady(const TDialGeometry& dial, bool dialChanged) {
+  // Making the cover's pixels costs two drawings of it, which pays only
+  // while it stays: a cover that changed is drawn directly until the
+  // needles have moved alone over it a few times.
+  constexpr int kSettledPaints = 2;
+  TCoverKey key = CoverKey(dial);
+  if (d->FCover.Valid && d->FCover.Key == key) return true;
+  if (dialChanged || !(key == d->FCoverPending)) {
+    d->FCoverPending = std::move(key);
+    d->FCoverSettled = 0;
+    return false;
+  }
+  return ++d->FCoverSettled >= kSettledPaints;
+}
 
 const QImage& TMeter::CoverPixels(const TDialGeometry& dial) {
   TCoverLayer& cover = d->FCover;
@@ -104,6 +118,24 @@ const QImage& TMeter::CoverPixels(const TDialGeometry& dial) {
   cover.LowLit = d->FUFL;
   ++d->FLayerGeneration;
   return cover.Pixels;
+}
+
+void TMeter::PaintEveryStep(TCanvas& c, const TDialGeometry& dial) {
+  d->FFrame.Valid = false;
+  c.CopyMode = cmSrcCopy;
+  const QImage& layer = d->FDialLayer.Image();
+  if (c.Image()->size() == layer.size() && c.Image()->format() == layer.format())
+    CopyArea(*c.Image(), layer, {0, 0, layer.width(), layer.height()});
+  else
+    c.Draw(0, 0, d->FDialLayer);
+  c.Pen = TPen{};
+  c.Brush = TBrush{};
+  c.Brush.Style = bsClear;
+  PaintNeedles(c, dial);
+  PaintCover(c, dial);
+  PaintLamps(c);
+  Raise(OnMeterRendered, this, c);
+  PaintFrame(c);
 }
 
 void TMeter::PaintOverCover(TCanvas& c, const TDialGeometry& dial) {

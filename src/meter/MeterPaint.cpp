@@ -61,10 +61,9 @@ void TMeter::DoPaint() {
   TCanvas& c = Canvas();
   const QImage& layer = d->FDialLayer.Image();
   // Handlers draw between the needles and the cover, so with one assigned
-  // every step runs each time. A cover changing with the dial is drawn
-  // directly; it becomes pixels once the needles alone move.
+  // every step runs each time.
   if (OnBeforeDrawNeedle || OnMeterRendered || c.Image()->size() != layer.size() ||
-      c.Image()->format() != layer.format() || (dialChanged && !CoverKept(dial)))
+      c.Image()->format() != layer.format() || !CoverReady(dial, dialChanged))
     PaintEveryStep(c, dial);
   else
     PaintOverCover(c, dial);
@@ -81,20 +80,6 @@ bool TMeter::UpdateDialLayer(const TDialGeometry& dial) {
   d->FDialLayerValid = !labelHandler;
   ++d->FLayerGeneration;
   return true;
-}
-
-void TMeter::PaintEveryStep(TCanvas& c, const TDialGeometry& dial) {
-  d->FFrame.Valid = false;
-  c.CopyMode = cmSrcCopy;
-  c.Draw(0, 0, d->FDialLayer);
-  c.Pen = TPen{};
-  c.Brush = TBrush{};
-  c.Brush.Style = bsClear;
-  PaintNeedles(c, dial);
-  PaintCover(c, dial);
-  PaintLamps(c);
-  Raise(OnMeterRendered, this, c);
-  PaintFrame(c);
 }
 
 void TMeter::PaintLamps(TCanvas& c) {

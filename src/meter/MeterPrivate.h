@@ -174,6 +174,10 @@ struct TMeter::Private {
   TDialLayerKey FDialLayerKey;
   TScaleLayout FScaleLayout;
   TCoverLayer FCover;
+  // A cover look not yet made into pixels, and for how many paints in a
+  // row it has been the same with the dial unchanged.
+  TCoverKey FCoverPending;
+  int FCoverSettled = 0;
   // Grows whenever the dial layer or the cover changes.
   std::uint64_t FLayerGeneration = 0;
   TFrameState FFrame;

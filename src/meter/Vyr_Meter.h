@@ -332,7 +332,7 @@ class TMeter : public TGraphicControl {
   void PaintEveryStep(TCanvas& c, const TDialGeometry& dial);
   void PaintOverCover(TCanvas& c, const TDialGeometry& dial);
   TCoverKey CoverKey(const TDialGeometry& dial) const;
-  bool CoverKept(const TDialGeometry& dial) const;
+  bool CoverReady(const TDialGeometry& dial, bool dialChanged);
   const QImage& CoverPixels(const TDialGeometry& dial);
   void PaintDialLayer(TCanvas& c, const TDialGeometry& dial);
   void PaintBackground(TCanvas& c);
