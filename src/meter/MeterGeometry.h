@@ -18,6 +18,7 @@ struct TMeterRims {
   int Top = 8;
   int Bottom = 10;
   int Side = 10;
+  friend bool operator==(const TMeterRims&, const TMeterRims&) = default;
 };
 
 struct TDialGeometry {
@@ -25,6 +26,7 @@ struct TDialGeometry {
   double Radius = 0.0;  // scale radius in pixels
   int CenterX = 0;      // the pivot, in control coordinates
   int CenterY = 0;
+  friend bool operator==(const TDialGeometry&, const TDialGeometry&) = default;
 };
 
 // Layouts up to 180 degrees put the pivot 8 pixels above the bottom rim;

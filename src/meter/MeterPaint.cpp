@@ -2,7 +2,8 @@
 // caption, needles, cover, lamps, then the outer frame. Everything is drawn
 // into the control's back canvas, which reaches the screen in one piece.
 // The steps below the needles go to the dial layer, which later paints copy
-// while it is still valid.
+// while it is still valid; the steps above them form the cover, which
+// frames without handlers take as pixels (MeterFrame.cpp).
 #include <initializer_list>
 
 #include "foundation/Frames.h"
@@ -56,29 +57,34 @@ void TMeter::FontChanged() {
 void TMeter::DoPaint() {
   const TDialGeometry dial = Geometry();
   if (dial.Radius <= 0) return;
+  const bool dialChanged = UpdateDialLayer(dial);
+  TCanvas& c = Canvas();
+  const QImage& layer = d->FDialLayer.Image();
+  // Handlers draw between the needles and the cover, so with one assigned
+  // every step runs each time.
+  if (OnBeforeDrawNeedle || OnMeterRendered || c.Image()->size() != layer.size() ||
+      c.Image()->format() != layer.format() || !CoverReady(dial, dialChanged))
+    PaintEveryStep(c, dial);
+  else
+    PaintOverCover(c, dial);
+}
+
+bool TMeter::UpdateDialLayer(const TDialGeometry& dial) {
   const TDialLayerKey key = DialLayerKey();
   const bool labelHandler = bool(OnBeforeDrawScaleLabel);
-  if (!d->FDialLayerValid || labelHandler || !(key == d->FDialLayerKey)) {
-    d->FDialLayer.SetSize(Width(), Height());
-    PaintDialLayer(d->FDialLayer.Canvas(), dial);
-    d->FDialLayerKey = key;
-    // A label handler may change the labels from one paint to the next.
-    d->FDialLayerValid = !labelHandler;
-  }
-  TCanvas& c = Canvas();
-  // Both images are 32-bit and of the control's size: sharing the layer's
-  // pixels is the fastest copy; the first drawing below detaches them.
-  *c.Image() = d->FDialLayer.Image();
-  c.Pen = TPen{};
-  c.Brush = TBrush{};
-  c.Brush.Style = bsClear;
-  c.CopyMode = cmSrcCopy;
-  PaintNeedles(c, dial);
-  PaintCover(c, dial);
+  if (d->FDialLayerValid && !labelHandler && key == d->FDialLayerKey) return false;
+  d->FDialLayer.SetSize(Width(), Height());
+  PaintDialLayer(d->FDialLayer.Canvas(), dial);
+  d->FDialLayerKey = key;
+  // A label handler may change the labels from one paint to the next.
+  d->FDialLayerValid = !labelHandler;
+  ++d->FLayerGeneration;
+  return true;
+}
+
+void TMeter::PaintLamps(TCanvas& c) {
   if (d->FLimWatchHighOn) PaintLamp(c, Width() - d->FRims.Side - 18, Width() - d->FRims.Side - 8, d->FOFL);
   if (d->FLimWatchLowOn) PaintLamp(c, d->FRims.Side + 8, d->FRims.Side + 18, d->FUFL);
-  Raise(OnMeterRendered, this, c);
-  PaintFrame(c);
 }
 
 void TMeter::PaintDialLayer(TCanvas& c, const TDialGeometry& dial) {

@@ -22,13 +22,12 @@ TPoint RayPoint(const TDialGeometry& dial, double angle) {
           dial.CenterY - RoundHalfEven(std::sin(angle) * dial.Radius)};
 }
 
-// A tick from the scale circle inwards at drawing angle angleDeg.
-void Tick(TCanvas& c, const TDialGeometry& dial, double angleDeg, int length) {
-  if (!std::isfinite(angleDeg)) return;
+// The ends of a tick from the scale circle inwards at drawing angle angleDeg.
+TScaleTick TickAt(const TDialGeometry& dial, double angleDeg, int length) {
   const double a = angleDeg * kRadPerDeg, r = dial.Radius;
-  c.MoveTo(RoundHalfEven(std::cos(a) * r + dial.CenterX), RoundHalfEven(dial.CenterY - std::sin(a) * r));
-  c.LineTo(RoundHalfEven(std::cos(a) * (r - length) + dial.CenterX),
-           RoundHalfEven(dial.CenterY - std::sin(a) * (r - length)));
+  return {{RoundHalfEven(std::cos(a) * r + dial.CenterX), RoundHalfEven(dial.CenterY - std::sin(a) * r)},
+          {RoundHalfEven(std::cos(a) * (r - length) + dial.CenterX),
+           RoundHalfEven(dial.CenterY - std::sin(a) * (r - length))}};
 }
 
 // On a full circle the maximum lies where the minimum does; when both carry
@@ -67,18 +66,21 @@ void TMeter::PaintZones(TCanvas& c, const TDialGeometry& dial) {
   c.Ellipse(cx - inner, cy - inner, cx + inner + 1, cy + inner);
 }
 
-void TMeter::PaintScale(TCanvas& c, const TDialGeometry& dial) {
-  const TScaleRange range = Range();
-  c.Pen.Color = d->FColorScale;
-  c.Brush.Style = bsClear;
-  if (d->FMeterScaleLine) {
-    const int r = RoundHalfEven(dial.Radius);
-    const TPoint from = RayPoint(dial, EndAngle(dial)), to = RayPoint(dial, StartAngle(dial));
-    c.Arc(dial.CenterX - r, dial.CenterY - r, dial.CenterX + r + 1, dial.CenterY + r, from.X, from.Y, to.X, to.Y);
-  }
+const TMeter::TScaleLayout& TMeter::ScaleLayout(TCanvas& c, const TDialGeometry& dial) {
+  TScaleLayout& scale = d->FScaleLayout;
+  TScaleKey key{Range(), d->FMeterNrTicks, d->FMeterDecPlaces, d->FMeterShortTicks, dial, Font()};
+  if (scale.Valid && scale.Key == key) return scale;
+  scale = TScaleLayout{};
+  const TScaleRange& range = key.Range;
+  scale.ArcFrom = RayPoint(dial, EndAngle(dial));
+  scale.ArcTo = RayPoint(dial, StartAngle(dial));
   if (d->FMeterShortTicks)
-    for (double t : MinorMarks(range, d->FMeterNrTicks)) Tick(c, dial, DrawingAngle(dial, range, t), kMinorTickLength);
-  // Labels sit inside the ticks by half the widest label (that of the maximum) plus a margin.
+    for (double t : MinorMarks(range, d->FMeterNrTicks)) {
+      const double angle = DrawingAngle(dial, range, t);
+      if (std::isfinite(angle)) scale.Minor.push_back(TickAt(dial, angle, kMinorTickLength));
+    }
+  // Labels sit inside the ticks by half the widest label (that of the
+  // maximum) plus a margin, measured in the control's font.
   c.Font = Font();
   const QString widest = FormatFloatField(1, d->FMeterDecPlaces, d->FMaxValue);
   const double insetX = c.TextWidth(widest) / 2.0 + 15;
@@ -86,20 +88,59 @@ void TMeter::PaintScale(TCanvas& c, const TDialGeometry& dial) {
   const std::vector<TScaleMark> marks = MajorMarks(range, d->FMeterNrTicks);
   for (size_t i = 0; i < marks.size(); ++i) {
     const double angle = DrawingAngle(dial, range, marks[i].Value);
-    Tick(c, dial, angle, kMajorTickLength);
-    if (marks[i].Labelled && std::isfinite(angle) && !FallsOnMinimumLabel(dial, range, marks, i))
-      PaintScaleLabel(c, dial, marks[i].Value, angle, insetX, insetY);
+    if (!std::isfinite(angle)) continue;
+    TScaleTick tick = TickAt(dial, angle, kMajorTickLength);
+    if (marks[i].Labelled && !FallsOnMinimumLabel(dial, range, marks, i)) {
+      const double a = angle * kRadPerDeg;
+      TScaleLabel label;
+      label.Text = FormatFloatField(1, d->FMeterDecPlaces, marks[i].Value);
+      label.At = {RoundHalfEven(std::cos(a) * (dial.Radius - insetX) + dial.CenterX),
+                  RoundHalfEven(dial.CenterY - std::sin(a) * (dial.Radius - insetY))};
+      label.Width = c.TextWidth(label.Text);
+      label.Height = c.TextHeight(label.Text);
+      tick.Label = int(scale.Labels.size());
+      scale.Labels.push_back(std::move(label));
+    }
+    scale.Major.push_back(tick);
+  }
+  scale.Key = std::move(key);
+  scale.Valid = true;
+  return scale;
+}
+
+void TMeter::PaintScale(TCanvas& c, const TDialGeometry& dial) {
+  const TScaleLayout& scale = ScaleLayout(c, dial);
+  c.Pen.Color = d->FColorScale;
+  c.Brush.Style = bsClear;
+  if (d->FMeterScaleLine) {
+    const int r = RoundHalfEven(dial.Radius);
+    c.Arc(dial.CenterX - r, dial.CenterY - r, dial.CenterX + r + 1, dial.CenterY + r, scale.ArcFrom.X,
+          scale.ArcFrom.Y, scale.ArcTo.X, scale.ArcTo.Y);
+  }
+  auto line = [&c](const TScaleTick& tick) {
+    c.MoveTo(tick.Outer.X, tick.Outer.Y);
+    c.LineTo(tick.Inner.X, tick.Inner.Y);
+  };
+  for (const TScaleTick& tick : scale.Minor) line(tick);
+  c.Font = Font();
+  for (const TScaleTick& tick : scale.Major) {
+    line(tick);
+    if (tick.Label >= 0) PaintScaleLabel(c, scale, tick.Label);
   }
 }
 
-void TMeter::PaintScaleLabel(TCanvas& c, const TDialGeometry& dial, double value, double angle, double insetX,
-                             double insetY) {
-  const double a = angle * kRadPerDeg;
-  const int x = RoundHalfEven(std::cos(a) * (dial.Radius - insetX) + dial.CenterX);
-  const int y = RoundHalfEven(dial.CenterY - std::sin(a) * (dial.Radius - insetY));
-  QString text = FormatFloatField(1, d->FMeterDecPlaces, value);
-  if (OnBeforeDrawScaleLabel)
-    OnBeforeDrawScaleLabel(this, c, text, x - c.TextWidth(text) / 2, y - c.TextHeight(text) / 2);
+void TMeter::PaintScaleLabel(TCanvas& c, const TScaleLayout& scale, int index) {
+  const TScaleLabel& label = scale.Labels[size_t(index)];
+  const int x = label.At.X, y = label.At.Y;
+  if (!OnBeforeDrawScaleLabel) {
+    // The size is known: TextRect over the whole canvas draws what TextOut
+    // would (the brush is clear) without measuring the text again.
+    c.TextRect({0, 0, c.Width(), c.Height()}, x - label.Width / 2, y - label.Height / 2, label.Text);
+    return;
+  }
+  // The handler may change the text and the canvas's font: measure anew.
+  QString text = label.Text;
+  OnBeforeDrawScaleLabel(this, c, text, x - c.TextWidth(text) / 2, y - c.TextHeight(text) / 2);
   if (!text.isEmpty()) c.TextOut(x - c.TextWidth(text) / 2, y - c.TextHeight(text) / 2, text);
 }
 

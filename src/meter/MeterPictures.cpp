@@ -30,6 +30,7 @@ void TMeter::ReadAnchor(const QString& fileName) {
     d->FAnchorMask.SetImage(split.Mask);
     d->FAnchorFace.SetImage(split.Face);
     d->FAnchorImage = fileName;
+    ++d->FAnchorGeneration;
   } catch (const EInvalidGraphic&) {
     d->FAnchorImage.clear();
   }

@@ -25,6 +25,7 @@ struct TScaleRange {
   double ValueAt(double fraction) const;
   // v held within [Min, Max]; NaN gives Min.
   double Clamp(double v) const;
+  friend bool operator==(const TScaleRange&, const TScaleRange&) = default;
 };
 
 // Major step, first major value and minor intervals per major step.

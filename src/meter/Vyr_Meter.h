@@ -322,16 +322,28 @@ class TMeter : public TGraphicControl {
   // kept between paints while nothing it shows changes and no label handler
   // is assigned, so that a moving needle costs little.
   struct TDialLayerKey;
+  struct TScaleKey;
+  struct TScaleLayout;
+  struct TCoverKey;
+  struct TCoverLayer;
+  struct TFrameState;
   TDialLayerKey DialLayerKey() const;
+  bool UpdateDialLayer(const TDialGeometry& dial);
+  void PaintEveryStep(TCanvas& c, const TDialGeometry& dial);
+  void PaintOverCover(TCanvas& c, const TDialGeometry& dial);
+  TCoverKey CoverKey(const TDialGeometry& dial) const;
+  bool CoverReady(const TDialGeometry& dial, bool dialChanged);
+  const QImage& CoverPixels(const TDialGeometry& dial);
   void PaintDialLayer(TCanvas& c, const TDialGeometry& dial);
   void PaintBackground(TCanvas& c);
   void PaintZones(TCanvas& c, const TDialGeometry& dial);
+  const TScaleLayout& ScaleLayout(TCanvas& c, const TDialGeometry& dial);
   void PaintScale(TCanvas& c, const TDialGeometry& dial);
-  void PaintScaleLabel(TCanvas& c, const TDialGeometry& dial, double value, double angle, double insetX,
-                       double insetY);
+  void PaintScaleLabel(TCanvas& c, const TScaleLayout& scale, int label);
   void PaintCaption(TCanvas& c, const TDialGeometry& dial);
-  void PaintNeedles(TCanvas& c, const TDialGeometry& dial);
-  void PaintNeedle(TCanvas& c, const TDialGeometry& dial, const TNeedleLayout& layout, double value);
+  TRect PaintNeedles(TCanvas& c, const TDialGeometry& dial);
+  TRect PaintNeedle(TCanvas& c, const TDialGeometry& dial, const TNeedleLayout& layout, double value);
+  void PaintLamps(TCanvas& c);
   void PaintCover(TCanvas& c, const TDialGeometry& dial);
   void PaintWindowEdge(TCanvas& c);
   void PaintLamp(TCanvas& c, int x0, int x1, bool active);
