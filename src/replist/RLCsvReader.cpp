@@ -51,8 +51,8 @@ class TCsvReader {
   // Decodes field into FChars from position at; returns the end.
   qsizetype DecodeAt(const TCsvField& field, qsizetype at);
   void TakeRecord();
-  void EnsureColumns(int n);
-  void EnsureRows(int n);
+  // Room for FCols x FRows in the image's table.
+  void EnsureRoom();
 
   QIODevice& FIn;
   char FSep;
@@ -69,7 +69,8 @@ class TCsvReader {
   QString FChars;
   QStringDecoder FDecoder{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
   enum { kCommonHeader, kNames, kData } FNext = kData;
-  int FCols = 0, FAllocCols = 0, FRows = 0, FAllocRows = 0;
+  int FCols = 0, FRows = 0;
+  TTableRoom FRoom;
 };
 
 bool TCsvReader::ReadMore() {
@@ -150,19 +151,11 @@ qsizetype TCsvReader::DecodeAt(const TCsvField& field, qsizetype at) {
   return end - FChars.constData();
 }
 
-void TCsvReader::EnsureColumns(int n) {
-  if (n <= FCols) return;
-  FCols = n;
-  if (n <= FAllocCols) return;
-  // Room for wider records grows geometrically and is trimmed at the end.
-  FAllocCols = FAllocCols ? std::max(n, 2 * FAllocCols) : n;
-  FImage.Cells->Resize(FAllocCols, FAllocRows);
-}
-
-void TCsvReader::EnsureRows(int n) {
-  if (n <= FAllocRows) return;
-  FAllocRows = std::max({n, 2 * FAllocRows, 1024});
-  FImage.Cells->Resize(std::max(FAllocCols, 1), FAllocRows);
+void TCsvReader::EnsureRoom() {
+  const TTableRoom room = GrownTableRoom(FRoom, FCols, FRows);
+  if (room.Cols == FRoom.Cols && room.Rows == FRoom.Rows) return;
+  FImage.Cells->Resize(std::max(room.Cols, 1), room.Rows);
+  FRoom = room;
 }
 
 void TCsvReader::TakeRecord() {
@@ -170,14 +163,16 @@ void TCsvReader::TakeRecord() {
     FImage.CommonHeader = Decode(FFields[0]).toString();
     return;
   }
-  EnsureColumns(int(FFields.size()));
+  FCols = std::max(FCols, int(FFields.size()));
+  EnsureRoom();
   if (FNext == kNames) {
     FImage.Names.resize(FFields.size());
     for (std::size_t k = 0; k < FFields.size(); ++k)
       FImage.Names[k] = CutToLength(Decode(FFields[k]), kMaxColNameLength).toString();
     return;
   }
-  EnsureRows(++FRows);
+  ++FRows;
+  EnsureRoom();
   // The values back to back in FChars, each cut to the longest value.
   FEnds.clear();
   qsizetype at = 0;
@@ -216,6 +211,15 @@ void TCsvReader::Read(bool colHeaders, bool commonHeader) {
 }
 
 }  // namespace
+
+TTableRoom GrownTableRoom(TTableRoom have, int cols, int rows) {
+  if (cols <= have.Cols && rows <= have.Rows) return have;
+  TTableRoom room = have;
+  if (cols > have.Cols) room.Cols = have.Cols ? std::max(cols, 2 * have.Cols) : cols;
+  if (rows > have.Rows) room.Rows = std::max({rows, 2 * have.Rows, 1024});
+  if ((qint64{room.Cols} + 1) * (qint64{room.Rows} + 1) > TStringArray::kMaxCells) room = {cols, rows};
+  return room;
+}
 
 char CsvSeparator(TCSVDelimiters delimiter) {
   switch (delimiter) {

@@ -44,6 +44,15 @@ enum class TXmlReaders { PlainFirst, GeneralOnly };
 bool ReadRepListXml(QIODevice& in, const QString& DataID, const QString& source, TRLFileImage& image,
                     TXmlReaders readers = TXmlReaders::PlainFirst);
 
+// The room a reader makes in its table for cols x rows when it has made
+// have: what grows doubles (the reader trims the table at the end), but
+// never past the table's cell limit -- then it is just cols x rows, so that
+// every file within the limit can be read.
+struct TTableRoom {
+  int Cols = 0, Rows = 0;
+};
+TTableRoom GrownTableRoom(TTableRoom have, int cols, int rows);
+
 // The field separator of a delimiter; '\0' for an unknown ordinal.
 char CsvSeparator(TCSVDelimiters delimiter);
 

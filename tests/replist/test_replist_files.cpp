@@ -8,6 +8,7 @@
 
 #include "RepListFileKit.h"
 #include "host/Exception.h"
+#include "replist/RLFileImage.h"
 #include "replist/Vyr_replist.h"
 
 using namespace vyr;
@@ -298,6 +299,21 @@ TEST(RLCsvFile, TheErrorNamesTheLineWhereTheBadRecordStands) {
   } catch (const EVyrRLDataError& e) {
     EXPECT_TRUE(e.Message().contains("line 5:")) << e.Message().toStdString();
   }
+}
+
+TEST(RLCsvFile, TheTableGrowsAheadOnlyWithinTheCellLimitSoEveryFileThatFitsIsRead) {
+  EXPECT_EQ(GrownTableRoom({8, 1024}, 8, 1025).Rows, 2048);
+  EXPECT_EQ(GrownTableRoom({4, 1024}, 5, 1024).Cols, 8);
+  EXPECT_EQ(GrownTableRoom({8, 2048}, 8, 1500).Rows, 2048);
+  // 16384 fields by 4097 rows fit the limit, doubling the rows would not.
+  const TTableRoom rows = GrownTableRoom({16384, 4096}, 16384, 4097);
+  EXPECT_EQ(rows.Cols, 16384);
+  EXPECT_EQ(rows.Rows, 4097);
+  // A wider record when the rows were made ahead: the rows shrink to those read.
+  const TTableRoom cols = GrownTableRoom({4096, 32768}, 8190, 16385);
+  EXPECT_EQ(cols.Cols, 8190);
+  EXPECT_EQ(cols.Rows, 16385);
+  EXPECT_LE((qint64{cols.Cols} + 1) * (cols.Rows + 1), TStringArray::kMaxCells);
 }
 
 TEST(RLLinesFile, LinesFillAColumnFromARowOnAndAddRows) {
