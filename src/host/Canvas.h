@@ -30,6 +30,8 @@
 namespace vyr {
 
 class TBitmap;
+class TKeptPainter;
+class TShapedTexts;
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 // How the pen combines with what is already there.
@@ -70,8 +72,9 @@ enum TStretchMode { smNearest, smHalftone };
 
 class TCanvas {
  public:
-  TCanvas() = default;
-  explicit TCanvas(QImage* image) { SetImage(image); }
+  TCanvas();
+  explicit TCanvas(QImage* image);
+  ~TCanvas();
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
 
@@ -173,10 +176,10 @@ class TCanvas {
   TFont FMetricsFont;
   QFont FQFont;
   std::unique_ptr<QFontMetrics> FMetrics;
-  // The last text measured and its width: callers often measure a text to
-  // place it and then draw it, which measures it again.
-  QString FMeasuredText;
-  int FMeasuredWidth = 0;
+  // Kept across text calls (see docs/host.md, "Speed"): the widths and
+  // glyphs of texts in the current font, and a painter on the pixels.
+  std::unique_ptr<TShapedTexts> FShaped;
+  std::unique_ptr<TKeptPainter> FPainter;
 };
 
 }  // namespace vyr

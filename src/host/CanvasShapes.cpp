@@ -78,7 +78,9 @@ void TCanvas::DrawArcLike(ArcKind kind, int x1, int y1, int x2, int y2, int x3, 
   shape::ArcRowRuns inRange(g, range);
   std::vector<shape::PixelRun> runs;
   RowSplitter rows(g, width);
-  long long y0 = std::max<long long>(box.Top, 0), y1r = std::min<long long>(box.Bottom, Height());
+  long long first, last;
+  range.RowBounds(g, first, last);
+  long long y0 = std::max<long long>({box.Top, 0, first}), y1r = std::min<long long>({box.Bottom, Height(), last + 1});
   for (long long y = y0; y < y1r; ++y) {
     RowSplit row;
     if (!rows.Split(y, row)) continue;

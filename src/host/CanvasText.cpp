@@ -7,6 +7,8 @@
 #include <unordered_map>
 
 #include "host/Canvas.h"
+#include "host/KeptPainter.h"
+#include "host/ShapedTexts.h"
 
 namespace vyr {
 namespace {
@@ -19,24 +21,28 @@ struct TViewHash {
 };
 }  // namespace
 
+// The text memo and the painter come with the first text call: many canvases
+// (a border's, a bitmap's) never draw text.
+TCanvas::TCanvas() = default;
+
+TCanvas::TCanvas(QImage* image) : TCanvas() { SetImage(image); }
+
+TCanvas::~TCanvas() = default;
+
 const QFontMetrics& TCanvas::Metrics() {
   if (!FMetrics || !(FMetricsFont == Font)) {
     FMetricsFont = Font;
     FQFont = Font.ToQFont();
     FMetrics = std::make_unique<QFontMetrics>(FQFont);
-    FMeasuredText.clear();
-    FMeasuredWidth = 0;
+    if (!FShaped) FShaped = std::make_unique<TShapedTexts>();
+    FShaped->Reset(FQFont);
   }
   return *FMetrics;
 }
 
 int TCanvas::TextWidth(const QString& text) {
   const QFontMetrics& m = Metrics();
-  if (text != FMeasuredText) {
-    FMeasuredWidth = m.horizontalAdvance(text);
-    FMeasuredText = text;
-  }
-  return FMeasuredWidth;
+  return FShaped->Width(text, m);
 }
 
 int TCanvas::WidestText(qsizetype count, const std::function<QStringView(qsizetype)>& text) {
@@ -66,15 +72,23 @@ int TCanvas::TextHeight(const QString&) {
 void TCanvas::PaintText(int x, int y, const QString& text, const TRect* clip, int width) {
   const QFontMetrics& m = Metrics();
   if (std::abs(x) > kFarAway || std::abs(y) > kFarAway) return;
-  QPainter p(FImage);
-  p.setRenderHint(QPainter::TextAntialiasing, Font.Antialiased());
-  p.setFont(FQFont);
-  if (clip) p.setClipRect(QRect(clip->Left, clip->Top, clip->Width(), clip->Height()));
+  // The caller has taken the pixels (Changed), so the painter finds them.
+  if (!FPainter) FPainter = std::make_unique<TKeptPainter>();
+  QPainter& p = FPainter->On(*FImage);
+  FPainter->SetFont(FQFont, Font.Antialiased());
+  p.resetTransform();
+  if (clip)
+    p.setClipRect(QRect(clip->Left, clip->Top, clip->Width(), clip->Height()));
+  else if (p.hasClipping())
+    p.setClipping(false);
   p.translate(x, y);
-  if (Font.Escapement != 0) p.rotate(-Font.Escapement / 10.0);
+  const bool rotated = Font.Escapement != 0;
+  if (rotated) p.rotate(-Font.Escapement / 10.0);
   if (Brush.Style == bsSolid && !clip) p.fillRect(QRect(0, 0, width, m.ascent() + m.descent()), ToQColor(Brush.Color));
   p.setPen(ToQColor(Font.Color));
-  p.drawText(0, m.ascent(), text);
+  // Rotated glyphs are left to drawText, whose transformed path the memo's
+  // pixels were not checked against.
+  if (rotated || !FShaped->Draw(p, text, m.ascent())) p.drawText(0, m.ascent(), text);
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {

@@ -70,6 +70,20 @@ AngleRange AngleRange::Between(const EllipseGeom& g, int x3, int y3, int x4, int
   return {start, span};
 }
 
+void AngleRange::RowBounds(const EllipseGeom& g, long long& first, long long& last) const {
+  // Highest and lowest sine over the range, and 0 for pixels near the centre.
+  double hi = std::max({0.0, std::sin(start), std::sin(start + span)});
+  double lo = std::min({0.0, std::sin(start), std::sin(start + span)});
+  if (Contains(std::numbers::pi / 2)) hi = 1;
+  if (Contains(-std::numbers::pi / 2)) lo = -1;
+  if (IsFullTurn()) {
+    hi = 1;
+    lo = -1;
+  }
+  first = FloorToInt(g.cy - g.b * hi - 0.5) - 2;
+  last = CeilToInt(g.cy - g.b * lo - 0.5) + 2;
+}
+
 void RimPixel(const EllipseGeom& g, const TRect& box, double angle, long long& px, long long& py) {
   px = std::clamp<long long>(std::llround(std::floor(g.cx + g.a * std::cos(angle))), box.Left, box.Right - 1LL);
   py = std::clamp<long long>(std::llround(std::floor(g.cy - g.b * std::sin(angle))), box.Top, box.Bottom - 1LL);

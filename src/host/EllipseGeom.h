@@ -81,6 +81,12 @@ struct AngleRange {
     return d <= span + kEps;
   }
   bool IsFullTurn() const { return span >= kTwoPi; }
+  // The rows of g that can hold pixels whose centres lie in the range: a
+  // pixel seen under angle t from the centre lies at height rho * sin(t)
+  // above it, 0 <= rho <= 1 inside the ellipse. Rows outside [first, last]
+  // cannot, so an arc or pie need not visit them. Bounds are widened by two
+  // rows against the tolerance of the angle test.
+  void RowBounds(const EllipseGeom& g, long long& first, long long& last) const;
 };
 
 // The pixel where the ray at the given angle leaves the ellipse, kept inside
