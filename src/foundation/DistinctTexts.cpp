@@ -39,7 +39,9 @@ TDistinctTexts::TDistinctTexts(std::size_t expected, std::size_t maxDistinct)
 
 bool TDistinctTexts::Holds(std::size_t index, QStringView text) const {
   const QStringView held = Text(index);
-  return held.size() == text.size() && std::memcmp(held.utf16(), text.utf16(), 2 * std::size_t(text.size())) == 0;
+  // Empty texts may have no storage at all: memcmp must not see their null.
+  return held.size() == text.size() &&
+         (text.isEmpty() || std::memcmp(held.utf16(), text.utf16(), 2 * std::size_t(text.size())) == 0);
 }
 
 std::size_t TDistinctTexts::Slot(QStringView text, std::uint32_t h) const {
