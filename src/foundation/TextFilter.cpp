@@ -1,8 +1,8 @@
 // TTextFilter: the substring and regular expression forms, and the test of
 // a record against a parsed expression.
-#include <algorithm>
-
 #include "foundation/TextFilter.h"
+
+#include <algorithm>
 
 namespace vyr {
 
@@ -14,6 +14,7 @@ int TTextFilter::AddNode(TKind kind, int term, std::vector<int> operands) {
 int TTextFilter::AddTerm(const QString& text, bool ignoreCase) {
   if (text.isEmpty()) return AddNode(TKind::Always);
   FTerms.emplace_back(text, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
+  FTermsByCharacter.push_back(ignoreCase && std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); }));
   return AddNode(TKind::Term, int(FTerms.size()) - 1);
 }
 
@@ -62,7 +63,11 @@ bool TTextFilter::Holds(int index, std::span<const QStringView> texts) const {
 }
 
 bool TTextFilter::LeafHolds(int leaf, QStringView text) const {
-  if (leaf < int(FTerms.size())) return FTerms[std::size_t(leaf)].indexIn(text) >= 0;
+  if (leaf < int(FTerms.size())) {
+    const QStringMatcher& term = FTerms[std::size_t(leaf)];
+    if (FTermsByCharacter[std::size_t(leaf)]) return text.contains(term.pattern(), Qt::CaseInsensitive);
+    return term.indexIn(text) >= 0;
+  }
   return FPattern.match(text).hasMatch();
 }
 

@@ -76,6 +76,10 @@ class TTextFilter {
 
   std::vector<TNode> FNodes;
   std::vector<QStringMatcher> FTerms;
+  // Terms that hold a surrogate and ignore case: QStringMatcher folds such
+  // a term unit by unit, but a text's surrogate pairs by character, so
+  // these are searched as QStringView::contains searches.
+  std::vector<bool> FTermsByCharacter;
   QRegularExpression FPattern;
   bool FHasPattern = false;  // the pattern is the leaf after the terms
   int FRoot = 0;

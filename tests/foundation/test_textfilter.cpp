@@ -140,3 +140,16 @@ TEST(TextFilterRegularExpression, InvalidPatternIsRefused) {
   }
   EXPECT_THROW(TTextFilter::RegularExpression("[", true), ETextFilterError);
 }
+
+TEST(TextFilterSubstring, TermsWithSurrogatesIgnoringCaseFindWhatContainsFinds) {
+  const QString texts[] = {QString::fromUtf16(u"x\U00010400y"), QString::fromUtf16(u"\U00010428"),
+                           QString::fromUtf16(u"\xD801\xD801"), QString::fromUtf16(u"\xDC00a")};
+  const QString patterns[] = {QString::fromUtf16(u"\xDC00"), QString::fromUtf16(u"\xDC28"), QString::fromUtf16(u"\xD801"),
+                              QString::fromUtf16(u"\U00010400"), QString::fromUtf16(u"\xDC00A")};
+  for (const QString& pattern : patterns)
+    for (const QString& text : texts) {
+      const QStringView view = text;
+      EXPECT_EQ(vyr::TTextFilter::Substring(pattern, true).Matches({&view, 1}), text.contains(pattern, Qt::CaseInsensitive))
+          << pattern.toStdU16String().size() << " in " << text.toStdU16String().size();
+    }
+}
