@@ -39,23 +39,23 @@ void TRLXmlImageBuilder::Element(TRepListXmlTag tag, QStringView text) {
       ColumnItem(tag, text);
       break;
     default:
-      Refuse(QStringLiteral("unknown tag ") + Tag(tag));
+      Refuse(QStringLiteral("unknown tag ") + RepListXmlTagShown(tag));
   }
 }
 
 void TRLXmlImageBuilder::Count(TRepListXmlTag tag, QStringView text) {
   int& count = tag == xmlNumCols ? FCols : FRows;
-  if (count >= 0) Refuse(Tag(tag) + QStringLiteral(" given twice"));
+  if (count >= 0) Refuse(RepListXmlTagShown(tag) + QStringLiteral(" given twice"));
   int value = 0;
-  if (!ReadCount(text, value)) Refuse(Tag(tag) + QStringLiteral(" does not hold a count"));
+  if (!ReadCount(text, value)) Refuse(RepListXmlTagShown(tag) + QStringLiteral(" does not hold a count"));
   count = value;
   if (FCols >= 0 && FRows >= 0 && (qint64{FCols} + 1) * (qint64{FRows} + 1) > TStringArray::kMaxCells)
     Refuse(QStringLiteral("a list of %1 columns and %2 rows is too large").arg(FCols).arg(FRows));
 }
 
 void TRLXmlImageBuilder::ColumnItem(TRepListXmlTag tag, QStringView text) {
-  if (FCols < 0) Refuse(Tag(tag) + QStringLiteral(" before <numcols>"));
-  if (FCellsStarted) Refuse(Tag(tag) + QStringLiteral(" after the cells"));
+  if (FCols < 0) Refuse(RepListXmlTagShown(tag) + QStringLiteral(" before <numcols>"));
+  if (FCellsStarted) Refuse(RepListXmlTagShown(tag) + QStringLiteral(" after the cells"));
   if (tag == xmlColName) {
     if (int(FImage.Names.size()) == FCols) Refuse(QStringLiteral("more column names than <numcols>"));
     FImage.Names.push_back(CutToLength(text, kMaxColNameLength).toString());

@@ -33,7 +33,6 @@ class TRLXmlImageBuilder {
 
  private:
   [[noreturn]] static void Refuse(const QString& what) { throw TRLXmlContentError{what}; }
-  static QString Tag(TRepListXmlTag tag) { return QLatin1Char('<') + RepListXmlTagText(tag) + QLatin1Char('>'); }
   void Count(TRepListXmlTag tag, QStringView text);
   void ColumnItem(TRepListXmlTag tag, QStringView text);
   void StartCells();

@@ -104,7 +104,9 @@ class TPlainXmlReader {
     ++FPos;
     return quote;
   }
-  // The position of the next c from FPos on, reading more as needed.
+  // The position of the next c from FPos on, reading more as needed; -1
+  // when the input ends first (Find: the input leaves the plain form).
+  qsizetype FindOrEnd(char c);
   qsizetype Find(char c);
   qint64 BytesLeft() const { return FSize - FBufStart - FPos; }
   void StartTag();
@@ -149,14 +151,20 @@ void TPlainXmlReader::Compact() {
   FPos = 0;
 }
 
-qsizetype TPlainXmlReader::Find(char c) {
+qsizetype TPlainXmlReader::FindOrEnd(char c) {
   qsizetype from = FPos;
   while (true) {
     const void* hit = std::memchr(FBuf.constData() + from, c, std::size_t(FBuf.size() - from));
     if (hit) return static_cast<const char*>(hit) - FBuf.constData();
     from = FBuf.size();
-    if (!More()) NotPlain();
+    if (!More()) return -1;
   }
+}
+
+qsizetype TPlainXmlReader::Find(char c) {
+  const qsizetype at = FindOrEnd(c);
+  if (at < 0) NotPlain();
+  return at;
 }
 
 QStringView TPlainXmlReader::Decode(const char* b, qsizetype n, bool attribute) {
@@ -290,19 +298,8 @@ void TPlainXmlReader::Element() {
 }
 
 void TPlainXmlReader::LeaveAfterLine() {
-  qsizetype from = FPos;
-  while (true) {
-    const void* hit = std::memchr(FBuf.constData() + from, '\n', std::size_t(FBuf.size() - from));
-    if (hit) {
-      FIn.seek(FBufStart + (static_cast<const char*>(hit) - FBuf.constData()) + 1);
-      return;
-    }
-    from = FBuf.size();
-    if (!More()) {
-      FIn.seek(FBufStart + FBuf.size());
-      return;
-    }
-  }
+  const qsizetype lineEnd = FindOrEnd('\n');
+  FIn.seek(FBufStart + (lineEnd < 0 ? FBuf.size() : lineEnd + 1));
 }
 
 void TPlainXmlReader::Read() {

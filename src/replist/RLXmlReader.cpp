@@ -44,7 +44,6 @@ class TRLXmlParser {
   const QString& ReadText(TRepListXmlTag tag);
   void ParseList();
   void LeaveAfterList();
-  QString Tag(TRepListXmlTag tag) const { return QLatin1Char('<') + RepListXmlTagText(tag) + QLatin1Char('>'); }
 
   QIODevice& FIn;
   const qint64 FSize;  // of a random-access device, asked once (a system call)
@@ -126,10 +125,10 @@ const QString& TRLXmlParser::ReadText(TRepListXmlTag tag) {
         break;
       case QXmlStreamReader::EndElement:
         if (!escaped) return FText;
-        if (!UnescapeText(FText, FUnescaped)) Fail(QStringLiteral("a malformed escape in ") + Tag(tag));
+        if (!UnescapeText(FText, FUnescaped)) Fail(QStringLiteral("a malformed escape in ") + RepListXmlTagShown(tag));
         return FUnescaped;
       case QXmlStreamReader::StartElement:
-        Fail(QStringLiteral("a tag <%1> inside ").arg(FXml.name()) + Tag(tag));
+        Fail(QStringLiteral("a tag <%1> inside ").arg(FXml.name()) + RepListXmlTagShown(tag));
       default:
         break;
     }

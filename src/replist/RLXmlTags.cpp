@@ -35,6 +35,8 @@ QString RepListXmlTagText(TRepListXmlTag tag) {
   return kTagTexts[tag >= xmlNumCols && tag <= xmlInvalid ? tag : xmlInvalid].toString();
 }
 
+QString RepListXmlTagShown(TRepListXmlTag tag) { return QLatin1Char('<') + RepListXmlTagText(tag) + QLatin1Char('>'); }
+
 QByteArrayView RepListXmlTagBytes(TRepListXmlTag tag) {
   static const auto bytes = [] {
     std::array<QByteArray, xmlInvalid + 1> all;

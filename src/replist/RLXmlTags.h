@@ -22,7 +22,9 @@ enum TRepListXmlTag {
 
 // The tag text of each value ("numcols", ..., "/replist", "invalidtag").
 QString RepListXmlTagText(TRepListXmlTag tag);
-// The same as Latin-1 bytes.
+// The tag as an error message shows it: "<numcols>".
+QString RepListXmlTagShown(TRepListXmlTag tag);
+// The tag text as Latin-1 bytes.
 QByteArrayView RepListXmlTagBytes(TRepListXmlTag tag);
 // The tag named name; xmlInvalid for any other name.
 TRepListXmlTag RepListXmlTagOf(QStringView name);
