@@ -14,13 +14,14 @@ namespace vyr {
 namespace {
 
 // One visible folder name: nothing that leaves the folder it is made in,
-// hides the new folder, or that another system takes for a separator or a
-// device name.
+// hides the new folder, that another system takes for a separator or a
+// device name, or that the file system would store as another name (a
+// lone surrogate).
 bool IsPlainFolderName(const QString& name) {
   if (name.isEmpty() || name.startsWith(u'.')) return false;
   for (QChar c : name)
     if (c.unicode() <= 31 || c.unicode() == 127 || QStringView(u"/\\\"<>|").contains(c)) return false;
-  return true;
+  return QFile::decodeName(QFile::encodeName(name)) == name;
 }
 
 QString Below(const QString& folderPath, const QString& name) {

@@ -15,6 +15,10 @@ namespace {
 
 const QString kRoot = QStringLiteral("/");
 
+// The folder one level up ("/a/" for "/a/b/"), empty above the root; only
+// '/' separates, '\' is an ordinary character of a name.
+QString FolderAbove(const QString& dir) { return dir.left(dir.lastIndexOf(u'/', -2) + 1); }
+
 }  // namespace
 
 QString FolderPathOf(const QString& nodePath) {
@@ -117,7 +121,7 @@ bool TFolderTree::RefreshTree() {
     QString dir = old;
     while (!dir.isEmpty() && found != fdWhole) {
       found = Walk(dir);
-      if (found != fdWhole) dir = ParentDir(dir);
+      if (found != fdWhole) dir = FolderAbove(dir);
     }
     if (found == fdNone) found = Walk(kRoot);
   }
@@ -125,7 +129,7 @@ bool TFolderTree::RefreshTree() {
   return found == fdWhole;
 }
 
-void TFolderTree::Settle(const QString& oldDirectory) {
+void TFolderTree::Settle(QString oldDirectory) {
   TTreeNode* node = Selected();
   d->Directory = PathOfNode(node);
   QPointer<TFolderTree> self(this);

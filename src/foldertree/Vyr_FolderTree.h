@@ -39,8 +39,10 @@
 //   ignored). The name must hold a level; no level may be ".", "..",
 //   begin with '.', or hold '\', '"', '<', '>', '|' or a control character;
 //   a name beginning with '/' (an absolute path) and a last level that
-//   exists already (as folder or file) are refused. Refused names return
-//   false and create nothing. On success the new folder is selected.
+//   exists already (as folder or file) are refused, and so is a name the
+//   file system would store as another (a lone surrogate). Refused names
+//   return false and create nothing; a make that fails part way removes
+//   the levels it made. On success the new folder is selected.
 // - RemoveSelectedFolder removes the selected folder only when it is empty
 //   (one rmdir: hidden entries count, nothing is removed recursively) and
 //   never the root; the parent is then selected. A refusal keeps the
@@ -50,6 +52,9 @@
 //   processes pending events. OnClick comes from clicks only, not from
 //   selection changes made by code or keys.
 // - A selection the user made stays: a Ctrl+click does not clear it.
+//   Collapsing a folder that holds the selected one (minus box, Collapse,
+//   FullCollapse) selects the collapsed folder, with the events of a user
+//   selection, so the selection is always shown.
 // - OldTreeStyle on: plus and minus boxes with dotted lines; off: the
 //   style's own arrows without lines.
 // - Assign copies CopiedProperties (looks and colour); Directory, the nodes
@@ -93,7 +98,8 @@ class TFolderTree : public TCustomTreeView {
   bool SelectPath(const QString& path);
   // Selects Directory again after rebuilding the tree, or its nearest
   // existing ancestor when it is gone (then OnDirChanged); true when a
-  // folder was found whole.
+  // folder was found whole. Ancestors are tried one '/' level at a time
+  // ('\' is part of a name).
   bool RefreshTree();
   bool MakeSubFolder(const QString& FolderName);
   bool RemoveSelectedFolder();
@@ -127,7 +133,8 @@ class TFolderTree : public TCustomTreeView {
   TFound Walk(const QString& path);
   void Rebuild();
   // Directory from the selection; OnChange and OnDirChanged as needed.
-  void Settle(const QString& oldDirectory);
+  // oldDirectory is a copy: it may be Directory itself, which this sets.
+  void Settle(QString oldDirectory);
   // The remembered colour while enabled, clBtnFace while disabled.
   void ShowRememberedColor();
 };

@@ -199,8 +199,13 @@ TCustomTreeView::TCustomTreeView(QWidget* AOwner) : TCustomControl(AOwner), d(st
   ApplyPalette();
   connect(d->View, &QTreeView::expanded, this,
           [this](const QModelIndex& i) { Guarded([&] { Expanded(d->Model->NodeOf(i)); }); });
-  connect(d->View, &QTreeView::collapsed, this,
-          [this](const QModelIndex& i) { Guarded([&] { Collapsed(d->Model->NodeOf(i)); }); });
+  connect(d->View, &QTreeView::collapsed, this, [this](const QModelIndex& i) {
+    QPointer<TCustomTreeView> self(this);
+    Guarded([&] {
+      SelectShownNode();
+      if (self) Collapsed(d->Model->NodeOf(i));
+    });
+  });
   connect(d->View->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this] { Guarded([&] { Change(Selected()); }); });
   resize(121, 97);
@@ -274,7 +279,19 @@ bool TCustomTreeView::IsExpanded(const TTreeNode* node) const {
   return node && d->View->isExpanded(d->Model->IndexOf(node));
 }
 
-void TCustomTreeView::FullCollapse() { d->View->collapseAll(); }
+void TCustomTreeView::FullCollapse() {
+  d->View->collapseAll();
+  SelectShownNode();
+}
+
+// A collapse that hides the selected node selects the outermost collapsed
+// node above it, the one that now shows in its place.
+void TCustomTreeView::SelectShownNode() {
+  TTreeNode* shown = Selected();
+  for (TTreeNode* p = shown ? shown->Parent() : nullptr; p; p = p->Parent())
+    if (!IsExpanded(p)) shown = p;
+  if (shown != Selected()) SetSelected(shown);
+}
 
 void TCustomTreeView::RunExpanding(TTreeNode* node) {
   if (d->Fetching) return;

@@ -18,9 +18,12 @@
 //
 // Events: OnExpanding (before a placeholder opens), OnExpanded,
 // OnCollapsed, OnChange (the selected node changed, by the user or by
-// code; the node may be null). Mouse and key input on the tree reaches
-// MouseDown/MouseMove/MouseUp, Click, DblClick, KeyDown (a handler that sets
-// Key to 0 keeps it from the tree) and KeyPress, in client coordinates.
+// code; the node may be null). A collapse (Collapse, FullCollapse or a
+// minus box) that hides the selected node selects the collapsed node shown
+// in its place, before OnCollapsed, as native tree views do. Mouse and key
+// input on the tree reaches MouseDown/MouseMove/MouseUp, Click, DblClick,
+// KeyDown (a handler that sets Key to 0 keeps it from the tree) and
+// KeyPress, in client coordinates.
 //
 // Looks: tlClassic draws plus and minus boxes with dotted lines to the
 // nodes (ShowLines, ShowButtons); tlExplorer the style's own arrows,
@@ -177,6 +180,7 @@ class TCustomTreeView : public TCustomControl {
   std::unique_ptr<Private> d;
 
   void ConfirmShownNodes();
+  void SelectShownNode();
   void RunExpanding(TTreeNode* node);
   void ApplyPalette();
 };

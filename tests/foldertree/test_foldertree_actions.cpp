@@ -37,7 +37,8 @@ TEST_F(FolderTreeTest, MakeSubFolderRefusesNamesThatLeaveHideOrExistAndCreatesNo
   const QStringList before = Entries(base), beforeBeta = Entries(base + "/Beta"), beforeUp = Entries(base + "/..");
   for (const QString& name : {QString(), QString("."), QString(".."), QString("../escape"), base + "/abs",
                               QString("/"), QString("x|y"), QString("a/.hidden"), QString("a/../b"), QString("a\\b"), QString(".hidden"),
-                              QString("tab\there"), QString("q\"uote")})
+                              QString("tab\there"), QString("q\"uote"), QString("lone") + QChar(0xD800),
+                              QString("new/x") + QChar(0xDC00), "new/" + QString(300, u'n')})
     EXPECT_FALSE(tree.MakeSubFolder(name)) << name.toStdString();
   ASSERT_TRUE(tree.SelectPath(base));
   EXPECT_FALSE(tree.MakeSubFolder("alpha"));

@@ -16,6 +16,8 @@ TEST_F(FolderTreeTest, TheRightKeyOpensTheSelectedFolderAndReadsIt) {
   TFolderTree tree;
   TTreeNode* alpha = Child(ShowBase(tree), "alpha");
   ASSERT_TRUE(alpha);
+  int dirChanges = 0;
+  tree.OnDirChanged = [&](TObject*) { ++dirChanges; };
   tree.SetSelected(alpha);
   EXPECT_EQ(tree.Directory(), Dir("alpha"));
   EXPECT_EQ(alpha->Count(), 0);
@@ -25,9 +27,14 @@ TEST_F(FolderTreeTest, TheRightKeyOpensTheSelectedFolderAndReadsIt) {
   ASSERT_EQ(alpha->Count(), 1);
   QTest::keyClick(&tree.TreeWidget(), Qt::Key_Down);
   EXPECT_EQ(tree.Directory(), Dir("alpha/x"));
+  tree.Collapse(alpha);
+  EXPECT_EQ(tree.Directory(), Dir("alpha"));
+  EXPECT_EQ(dirChanges, 3);
+  tree.FullCollapse();
+  EXPECT_EQ(tree.Directory(), "/");
 }
 
-TEST_F(FolderTreeTest, AClickOnTheButtonOpensAFolderAndAClickOnANameSelectsIt) {
+TEST_F(FolderTreeTest, AClickOnTheButtonOpensOrClosesAFolderAndAClickOnANameSelectsIt) {
   TFolderTree tree;
   TTreeNode* level = ShowBase(tree);
   TTreeNode* alpha = Child(level, "alpha");
@@ -47,6 +54,9 @@ TEST_F(FolderTreeTest, AClickOnTheButtonOpensAFolderAndAClickOnANameSelectsIt) {
   QTest::mouseClick(viewport, Qt::LeftButton, {}, name);
   EXPECT_EQ(tree.Directory(), Dir("alpha"));
   EXPECT_EQ(clicks, 2);
+  QTest::keyClick(&tree.TreeWidget(), Qt::Key_Down);
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, button);
+  EXPECT_EQ(tree.Directory(), Dir("alpha")) << "closing the folder of the selected one selects it";
 }
 
 TEST_F(FolderTreeTest, ACtrlClickKeepsTheSelection) {

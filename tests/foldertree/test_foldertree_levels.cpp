@@ -56,6 +56,13 @@ TEST_F(FolderTreeTest, RefreshAfterTheSelectedFolderWasRemovedOnDiskSelectsItsNe
   EXPECT_TRUE(Names(tree.Selected()).isEmpty());
 }
 
+TEST_F(FolderTreeTest, RefreshStepsUpToTheParentNotToASiblingNamedLikeItsFirstPart) {
+  TFolderTree tree;
+  ASSERT_TRUE(QDir(base).mkdir("x\\") && QDir(base).mkdir("x\\y") && tree.SelectPath(Dir("x\\y")));
+  ASSERT_TRUE(QDir(base).rmdir("x\\y") && tree.RefreshTree());
+  EXPECT_EQ(tree.Directory(), Dir());
+}
+
 TEST_F(FolderTreeTest, PathsThatDoNotExistOrAreNotAbsoluteChangeNothing) {
   TFolderTree tree;
   ASSERT_TRUE(tree.SelectPath(Dir("Beta")));
