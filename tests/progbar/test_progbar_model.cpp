@@ -137,10 +137,8 @@ TEST(ProgBarModel, TheTextAnchorOutlivesASmallerSize) {
   QWidget window;
   auto* p = new TProgBar(&window);
   window.show();
-  p->BeginLoading();
   p->SetTextPosX(350);
   p->SetTextPosY(40);
-  p->Loaded();
   for (QSize size : {QSize(400, 50), QSize(100, 20), QSize(400, 50)}) {
     p->SetBounds(0, 0, size.width(), size.height());
     EXPECT_EQ(QPoint(p->TextPosX(), p->TextPosY()), QPoint(std::min(350, size.width()), std::min(40, size.height())));
