@@ -41,6 +41,13 @@ void TControl::SetHeight(int value) { SetBounds(Left(), Top(), Width(), value); 
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   setGeometry(left, top, std::max(width, 0), std::max(height, 0));
+  NoteSize();
+}
+
+void TControl::NoteSize() {
+  if (size() == FNotedSize) return;
+  FNotedSize = size();
+  SizeChanged();
 }
 
 void TControl::SetEnabled(bool value) { setEnabled(value); }
@@ -306,6 +313,7 @@ void TControl::contextMenuEvent(QContextMenuEvent* e) {
 void TControl::resizeEvent(QResizeEvent*) {
   Guarded([&] {
     FStale = true;
+    NoteSize();
     Resize();
   });
 }

@@ -188,6 +188,10 @@ class TControl : public QWidget, public TComponentBase {
   virtual bool Transparent() const { return false; }
   virtual void PrepareCanvas() {}
   virtual void Resize();
+  // Called once for each new size, whether SetBounds set it (at once, even
+  // while the control is hidden and Qt holds its resize event back) or Qt's
+  // resize event reported it (a layout); before OnResize in the latter case.
+  virtual void SizeChanged() {}
   virtual void FontChanged() { Invalidate(); }
   virtual void EnabledChanged() { Invalidate(); }
   // The client area moved in or out (BorderStyle).
@@ -226,6 +230,7 @@ class TControl : public QWidget, public TComponentBase {
  private:
   QImage FClientImage;  // inside a border: a view of FImage's client area
   bool EnsureCanvasSize();
+  void NoteSize();
   void DrawFocusFrame(QPainter& p);
   void DrawBorder();
   void StartDrag();
@@ -237,6 +242,7 @@ class TControl : public QWidget, public TComponentBase {
   QPointer<TPopupMenu> FPopupMenu;
   TColor FColor = clBtnFace;
   int FPaintCount = 0;
+  QSize FNotedSize{-1, -1};
   bool FStale = true;
   bool FPainting = false;
   bool FClickPending = false;

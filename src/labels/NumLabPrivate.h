@@ -31,7 +31,8 @@ struct TNumLab::Private {
   TColor ColorOutText = clBlack;
   TColorScheme ColorScheme = csFixed;
   TDisplay DisplayType = dtFixP;
-  QString DtFormat = QStringLiteral("mmm-dd, yyyy");
+  // Without the comma every date fits the default box (74 pixels of text).
+  QString DtFormat = QStringLiteral("mmm-dd yyyy");
   // Set while Assign writes the properties.
   bool Copying = false;
   // What the last paint showed in the box.

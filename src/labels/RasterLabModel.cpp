@@ -102,7 +102,7 @@ void TRasterLab::SetColorSchemeOrdinal(int value) { SetColorScheme(TColorScheme(
 void TRasterLab::SetAutoHeight(bool value) {
   if (value == d->FAutoHeight) return;
   d->FAutoHeight = value;
-  if (value) AdjustAutoHeight();
+  if (value && !IsLoading()) AdjustAutoHeight();
   Paint();
 }
 
@@ -134,19 +134,20 @@ void TRasterLab::FontChanged() {
 }
 
 void TRasterLab::FollowLayout() {
+  if (IsLoading()) return;
   if (d->FAutoHeight) AdjustAutoHeight();
   if (d->FAutoCenter) AdjustAutoCenter();
 }
 
-void TRasterLab::Resize() {
-  TGraphicControl::Resize();
-  FollowWidth();
+// A stored form may write AutoHeight before its size: the height follows
+// the dots once the size is in.
+void TRasterLab::Loaded() {
+  TGraphicControl::Loaded();
+  FollowLayout();
+  Paint();
 }
 
-void TRasterLab::SetBounds(int left, int top, int width, int height) {
-  TGraphicControl::SetBounds(left, top, width, height);
-  FollowWidth();
-}
+void TRasterLab::SizeChanged() { FollowWidth(); }
 
 void TRasterLab::FollowWidth() {
   if (!d->FAutoCenter || Width() == d->FCenteredWidth) return;

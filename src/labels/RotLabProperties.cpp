@@ -116,10 +116,10 @@ void TRotLab::Loaded() {
   Repaint();
 }
 
-// The anchor follows the size once the label sits on a parent.
-void TRotLab::Resize() {
-  TGraphicControl::Resize();
-  if (d->AutoCenter && parentWidget() != nullptr) AdjustAutoCenter();
+// The anchor follows the size once the label sits on a parent; a stored
+// form's anchor waits for Loaded.
+void TRotLab::SizeChanged() {
+  if (d->AutoCenter && parentWidget() != nullptr && !IsLoading()) AdjustAutoCenter();
 }
 
 TPoint TRotLab::TextOffset(TAlignment alignment, int textWidth, int textHeight, int angle) {

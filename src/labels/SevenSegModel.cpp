@@ -18,7 +18,6 @@ constexpr int kMaxDecimals = 15;
 
 TSevenSeg::TSevenSeg(QWidget* AOwner) : TGraphicControl(AOwner), d(std::make_unique<Private>()) {
   resize(216, 76);
-  ProcessResize();
 }
 
 TSevenSeg::~TSevenSeg() = default;
@@ -44,38 +43,30 @@ void TSevenSeg::ShowValue(double value, int decimals) {
   SetCaption(std::isfinite(value) ? FormatFloatField(1, std::clamp(decimals, 0, kMaxDecimals), value) : QString());
 }
 
-void TSevenSeg::StoreAndRebuild(int& field, int value) {
+template <typename T>
+void TSevenSeg::StoreCacheSetting(T& field, T value) {
   if (field == value) return;
   field = value;
-  if (IsLoading()) return;
-  CreateImageCache();
-  Paint();
-}
-
-void TSevenSeg::StoreAndRebuild(TColor& field, TColor value) {
-  if (field == value) return;
-  field = value;
-  if (IsLoading()) return;
-  CreateImageCache();
-  Paint();
+  d->FCacheStale = true;
+  if (!IsLoading()) Invalidate();
 }
 
 void TSevenSeg::SetNumDigits(int value) {
-  if (value >= 1 && value <= kMaxDigits) StoreAndRebuild(d->FNumDigits, value);
+  if (value >= 1 && value <= kMaxDigits) StoreCacheSetting(d->FNumDigits, value);
 }
 
-void TSevenSeg::SetColorText(TColor value) { StoreAndRebuild(d->FColorTxt, value); }
-void TSevenSeg::SetColorBackGnd(TColor value) { StoreAndRebuild(d->FColorBakG, value); }
+void TSevenSeg::SetColorText(TColor value) { StoreCacheSetting(d->FColorTxt, value); }
+void TSevenSeg::SetColorBackGnd(TColor value) { StoreCacheSetting(d->FColorBakG, value); }
 
 // While a stored form loads, the height may still change: Loaded clamps.
 void TSevenSeg::SetMargin(int value) {
   value = std::max(value, 0);
   if (!IsLoading()) value = std::min(value, std::max(Height() / 2 - 1, 0));
-  StoreAndRebuild(d->FMargin, value);
+  StoreCacheSetting(d->FMargin, value);
 }
 
 void TSevenSeg::SetInterDigDist(int value) {
-  StoreAndRebuild(d->FInterDigDist, std::clamp(value, 0, kMaxInterDigDist));
+  StoreCacheSetting(d->FInterDigDist, std::clamp(value, 0, kMaxInterDigDist));
 }
 
 void TSevenSeg::SetFrameStyle(TFrameStyle value) {
@@ -97,7 +88,7 @@ void TSevenSeg::SetColorSchemeOrdinal(int value) { SetColorScheme(TColorScheme(s
 void TSevenSeg::Loaded() {
   TGraphicControl::Loaded();
   d->FMargin = std::min(d->FMargin, std::max(Height() / 2 - 1, 0));
-  CreateImageCache();
+  d->FCacheStale = true;
   Paint();
 }
 

@@ -1,6 +1,6 @@
 // The seven-segment display's glyph cache and painting: glyphs are composed
-// at full size and shrunk into the cache when a setting changes; a paint
-// only copies cache cells.
+// at full size and shrunk into the cache by the first paint after a setting
+// or the size changed; otherwise a paint only copies cache cells.
 #include <algorithm>
 
 #include "labels/SevenSegPrivate.h"
@@ -16,8 +16,13 @@ const TBitmap& TSevenSeg::CreateDigit(QChar ch, bool withDot) {
   return d->FDigImg;
 }
 
+TColor TSevenSeg::ColorizeSegments(TColor color) {
+  return d->FPictureColor = vyr::ColorizeSegments(d->FPictures, color);
+}
+
 void TSevenSeg::CreateImageCache() {
   ++d->FCacheBuilds;
+  d->FCacheStale = false;
   d->FSeenWidth = Width();
   d->FSeenHeight = Height();
   const int cell = CellWidth();
@@ -38,7 +43,7 @@ void TSevenSeg::CreateImageCache() {
   cache.Brush.Color = d->FColorBakG;
   cache.Brush.Style = bsSolid;
   cache.FillRect({0, 0, cw * kCacheCells, ch});
-  if (d->FPictureColor != ColorToRGB(d->FColorTxt)) d->FPictureColor = ColorizeSegments(d->FPictures, d->FColorTxt);
+  if (d->FPictureColor != ColorToRGB(d->FColorTxt)) ColorizeSegments(d->FColorTxt);
   cache.StretchMode = smHalftone;
   for (int k = 0; k < kCacheCells; ++k) {
     const TBitmap& glyph = CreateDigit(CacheCharacters()[k], false);
@@ -47,14 +52,12 @@ void TSevenSeg::CreateImageCache() {
 }
 
 void TSevenSeg::ProcessResize() {
-  if (Width() != d->FSeenWidth || Height() != d->FSeenHeight) CreateImageCache();
+  if (d->FCacheStale || Width() != d->FSeenWidth || Height() != d->FSeenHeight) CreateImageCache();
 }
 
 void TSevenSeg::Resize() {
   TGraphicControl::Resize();
-  if (IsLoading()) return;
-  ProcessResize();
-  Paint();
+  if (!IsLoading()) Paint();
 }
 
 void TSevenSeg::DoPaint() {

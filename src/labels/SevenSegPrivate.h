@@ -24,6 +24,8 @@ struct TSevenSeg::Private {
   // The size the cache was last built for (a resize to another rebuilds it).
   int FSeenWidth = -1;
   int FSeenHeight = -1;
+  // A setting the cache depends on changed: the next paint rebuilds it.
+  bool FCacheStale = true;
   // The colour the segment pictures carry now (black as loaded).
   TColor FPictureColor = clBlack;
   int FCacheBuilds = 0;

@@ -22,7 +22,9 @@
 //   dtBin        the same in binary ("0101")
 //   dtDateTime   Value as days since 1899-12-30 (the fraction is the time
 //                of day) in the pattern DTFormat, English names (see
-//                labels/NumLabDateTime.cpp for the pattern letters)
+//                labels/NumLabDateTime.cpp for the pattern letters);
+//                DTFormat starts as "mmm-dd yyyy", without a comma, so
+//                that every date fits the default box
 //   dtState      StateText; never replaced by the overflow indicator
 //   dtDeg        decimal degrees, P decimals ("12.50°")
 //   dtDegMin     whole degrees and minutes with P decimals ("12°30.00'")

@@ -157,8 +157,8 @@ class TRasterLab : public TGraphicControl {
   static TPropertyList CopiedProperties();
   void AssignTo(TComponentBase* Dest) const override;
 
-  // With AutoCenter the text is recentred for the new width.
-  void SetBounds(int left, int top, int width, int height) override;
+  // Height and centring for a label stored with AutoHeight or AutoCenter.
+  void Loaded() override;
 
   // Natural size: the text at its dots with the border.
   QSize sizeHint() const override;
@@ -171,7 +171,8 @@ class TRasterLab : public TGraphicControl {
   void DoPaint() override;
   bool Transparent() const override { return false; }
   void FontChanged() override;
-  void Resize() override;
+  // With AutoCenter the text is recentred for the new width.
+  void SizeChanged() override;
 
  private:
   int FrameStyleOrdinal() const { return FrameStyle(); }
@@ -183,7 +184,7 @@ class TRasterLab : public TGraphicControl {
   void Store(T& field, T value);
   // After a change of dots, font or text: height and centring when enabled.
   void FollowLayout();
-  // Recentres after a change of width (by SetBounds or by a layout).
+  // Recentres after a change of width.
   void FollowWidth();
   void ScrollTimerEvent();
   int Pitch() const;

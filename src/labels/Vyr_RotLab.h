@@ -92,7 +92,8 @@ class TRotLab : public TGraphicControl {
  protected:
   void DoPaint() override;
   bool Transparent() const override { return IsTransparent(); }
-  void Resize() override;
+  // With AutoCenter the anchor follows the size once the label has a parent.
+  void SizeChanged() override;
   void EnabledChanged() override { Repaint(); }
 
  private:

@@ -7,7 +7,9 @@
 // "SEGCOLON", "SEGDEG"), shrunk with halftone smoothing into a cache of 21
 // cells (0..9, "-", "+", ":", "°", A..F, "."), and Paint only copies cells.
 // The cache is rebuilt when the size, the colours, NumDigits, Margin or
-// InterDigDist change; Caption writes never rebuild it.
+// InterDigDist change; Caption writes never rebuild it. A rebuild takes tens
+// of milliseconds, so writes of those settings only mark the cache stale and
+// Invalidate: the next paint rebuilds it once, however many were written.
 //
 // Caption: each character takes one digit position; a "." or "," after a
 // character lights that position's decimal point, a "." or "," on its own
@@ -87,12 +89,17 @@ class TSevenSeg : public TGraphicControl {
 
   // The width of one digit cell in pixels; zero or less draws no digits.
   int CellWidth() const;
-  // Rebuilds the glyph cache from the current settings.
+  // Rebuilds the glyph cache from the current settings now.
   void CreateImageCache();
   // How many times the cache was built; Caption writes leave it alone.
   int ImageCacheBuilds() const;
-  // The cache: kCacheCells cells side by side (empty while no cell fits).
+  // The cache as last built: kCacheCells cells side by side (empty while no
+  // cell fits).
   const TBitmap& ImageCache() const;
+  // Recolours every shape of the segment pictures (white as 0xFEFEFE, white
+  // being their key colour); returns the colour used. The cache takes the
+  // pictures' colour when it is next built, and then ColorText again.
+  TColor ColorizeSegments(TColor color);
   // Composes the character on the full-size glyph canvas and returns it.
   const TBitmap& CreateDigit(QChar ch, bool withDot);
 
@@ -123,10 +130,11 @@ class TSevenSeg : public TGraphicControl {
   void SetFrameStyleOrdinal(int value);
   int ColorSchemeOrdinal() const { return ColorScheme(); }
   void SetColorSchemeOrdinal(int value);
-  // Stores a setting the cache depends on, rebuilds it and paints.
-  void StoreAndRebuild(int& field, int value);
-  void StoreAndRebuild(TColor& field, TColor value);
-  // Rebuilds the cache when the size differs from the one it was built for.
+  // Stores a setting the cache depends on, marks the cache stale and
+  // invalidates.
+  template <typename T>
+  void StoreCacheSetting(T& field, T value);
+  // Rebuilds the cache when stale or built for another size.
   void ProcessResize();
 
   struct Private;

@@ -92,7 +92,9 @@ void TOnOffBut::SetAutoCenter(bool value) {
 
 void TOnOffBut::Limit(int& field, int value, int limit) {
   if (value == field || value < 0) return;
-  if (d->AutoCenter && !IsLoading())
+  if (IsLoading())
+    field = value;  // the size may still come; Loaded limits
+  else if (d->AutoCenter)
     AdjustAutoCenter();
   else
     field = std::min(value, limit);
@@ -161,8 +163,7 @@ void TOnOffBut::SetFont(const TFont& font) {
   Repaint();
 }
 
-void TOnOffBut::Resize() {
-  TGraphicControl::Resize();
+void TOnOffBut::SizeChanged() {
   if (parentWidget() == nullptr || !d->AutoCenter || IsLoading()) return;
   AdjustAutoCenter();
   Repaint();
@@ -172,7 +173,12 @@ void TOnOffBut::Resize() {
 // loading nothing re-centres, and only a button centred in the end does.
 void TOnOffBut::Loaded() {
   TGraphicControl::Loaded();
-  if (d->AutoCenter) AdjustAutoCenter();
+  if (d->AutoCenter) {
+    AdjustAutoCenter();
+  } else {
+    d->LeftSpace = std::min(d->LeftSpace, Width());
+    d->TopSpace = std::min(d->TopSpace, Height());
+  }
   Repaint();
   if (d->OnOff) UpdateExclusive();
 }

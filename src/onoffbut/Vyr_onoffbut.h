@@ -119,7 +119,8 @@ class TOnOffBut : public TGraphicControl {
   void SetAutoCenter(bool value);
   // The picture's box starts at (LeftSpace + 1, TopSpace + 1). Negative
   // writes are ignored, larger ones limited to Width (Height); with
-  // AutoCenter on a write re-centres instead.
+  // AutoCenter on a write re-centres instead. While a form loads they are
+  // stored as written and Loaded limits them to the loaded size.
   int LeftSpace() const;
   void SetLeftSpace(int value);
   int TopSpace() const;
@@ -191,7 +192,9 @@ class TOnOffBut : public TGraphicControl {
  protected:
   void DoPaint() override;
   bool Transparent() const override { return IsTransparent(); }
-  void Resize() override;
+  // With AutoCenter the picture re-centres on every new size, also one set
+  // by SetBounds while the button is hidden.
+  void SizeChanged() override;
   void EnabledChanged() override { Repaint(); }
   TRect FocusFrame() const override;
   bool event(QEvent* e) override;

@@ -154,7 +154,7 @@ void TProgBar::PaintText(TCanvas& c) {
   c.Font.Escapement = c.Font.Orientation = d->TextAngle * 10;
   c.Brush.Style = bsClear;
   const TPoint offset = RotatedTextOffset(d->TextAlignment, c.TextWidth(text), c.TextHeight(text), d->TextAngle);
-  c.TextOut(d->TextPosX + offset.X, d->TextPosY + offset.Y, text);
+  c.TextOut(TextPosX() + offset.X, TextPosY() + offset.Y, text);
   c.Brush.Style = bsSolid;
 }
 

@@ -107,14 +107,17 @@ void TProgBar::SetTextVisible(bool value) {
   d->TextVisible = value;
   Repaint();
 }
-int TProgBar::TextPosX() const { return d->TextPosX; }
+// The written anchor is kept; it reads (and paints) limited to the current
+// size, so a narrow pass of a layout, or a form giving the size later, does
+// not lose it.
+int TProgBar::TextPosX() const { return std::min(d->TextPosX, Width()); }
 void TProgBar::SetTextPosX(int value) {
-  d->TextPosX = std::clamp(value, 0, Width());
+  d->TextPosX = std::max(value, 0);
   Repaint();
 }
-int TProgBar::TextPosY() const { return d->TextPosY; }
+int TProgBar::TextPosY() const { return std::min(d->TextPosY, Height()); }
 void TProgBar::SetTextPosY(int value) {
-  d->TextPosY = std::clamp(value, 0, Height());
+  d->TextPosY = std::max(value, 0);
   Repaint();
 }
 int TProgBar::TextDecPlaces() const { return d->TextDecPlaces; }
@@ -158,13 +161,6 @@ void TProgBar::SetTextAlignmentOrdinal(int value) {
 void TProgBar::Loaded() {
   TGraphicControl::Loaded();
   Repaint();
-}
-
-// The text anchor stays inside the control as it shrinks.
-void TProgBar::Resize() {
-  TGraphicControl::Resize();
-  d->TextPosX = std::min(d->TextPosX, Width());
-  d->TextPosY = std::min(d->TextPosY, Height());
 }
 
 QSize TProgBar::minimumSizeHint() const {

@@ -18,6 +18,9 @@
 //   bar.
 // - A refused timer switches AutoInc off and raises EVyrProgBar
 //   "Component "<Name>": no timer available".
+// - TextPosX and TextPosY keep the written value (negative ones as 0) and
+//   read limited to the current size: a layout's first narrow pass, or a
+//   form giving the size after them, does not cut them for good.
 // - TextAngle is stored clamped to 0..360; the grid is drawn for GridDist
 //   above 1 only, as far as the bar reaches.
 #include <QFont>
@@ -145,7 +148,9 @@ class TProgBar : public TGraphicControl {
   // The text properties always repaint.
   bool TextVisible() const;
   void SetTextVisible(bool value);
-  // The text's anchor, clamped to 0..Width and 0..Height.
+  // The text's anchor. A negative write stores 0; a larger one than the
+  // control is kept, and reads and paints as Width (Height) while the
+  // control is smaller, so shrinking does not lose it.
   int TextPosX() const;
   void SetTextPosX(int value);
   int TextPosY() const;
@@ -199,7 +204,6 @@ class TProgBar : public TGraphicControl {
 
  protected:
   void DoPaint() override;
-  void Resize() override;
 
  private:
   struct Private;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QDate>
 #include <QWidget>
 #include <limits>
 #include <memory>
@@ -47,7 +48,7 @@ TEST(NumLabModel, InitialValues) {
   EXPECT_FALSE(n.Empty());
   EXPECT_EQ(n.OverflowIndicator(), "*********");
   EXPECT_EQ(n.StateText(), "undefined");
-  EXPECT_EQ(n.DTFormat(), "mmm-dd, yyyy");
+  EXPECT_EQ(n.DTFormat(), "mmm-dd yyyy");
   EXPECT_EQ(n.LabelWidth(), 80);
   EXPECT_EQ(n.LeftSpace(), 35);
   EXPECT_EQ(n.Alignment(), taCenter);
@@ -164,6 +165,14 @@ TEST(NumLabPaint, TooWideATextShowsTheOverflowIndicatorInsideTheBox) {
   }
   n.SetValue(1.0);
   EXPECT_EQ(n.ShownText(), "1.00");
+}
+
+TEST(NumLabPaint, TheDefaultDateFitsTheDefaultBox) {
+  TNumLab n;
+  n.SetDisplayType(dtDateTime);
+  EXPECT_EQ(n.ShownText(), "Dec-30 1899");
+  n.SetValue(double(QDate(1899, 12, 30).daysTo(QDate(2888, 5, 28))));  // the widest month
+  EXPECT_EQ(n.ShownText(), "May-28 2888");
 }
 
 TEST(NumLabPaint, NaNAndInfiniteValuesShowTheOverflowIndicator) {

@@ -96,6 +96,15 @@ TEST(RotLabModel, ResizeOnAParentRecentresTheCaption) {
   EXPECT_NEAR(numrot::CentreY2(ink) / 2.0, 60, 3);
 }
 
+// A hidden parent holds Qt's resize event back; SetBounds recentres at once.
+TEST(RotLabModel, SetBoundsOnAHiddenParentRecentresAtOnce) {
+  QWidget window;
+  auto* r = new TRotLab(&window);
+  r->SetBounds(0, 0, 300, 120);
+  EXPECT_EQ(r->PosX(), 150);
+  EXPECT_EQ(r->PosY(), 60);
+}
+
 TEST(RotLabModel, OpaqueWritesPaintAtOnceTransparentOnesWait) {
   TRotLab r;
   r.SetTransparent(false);

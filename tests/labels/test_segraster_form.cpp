@@ -13,7 +13,8 @@
 
 namespace {
 
-// The margin comes before the height that allows it.
+// The margin comes before the height that allows it; AutoHeight before the
+// height it sets.
 const char* kForm = R"(<?xml version="1.0" encoding="UTF-8"?>
 <ui version="4.0">
  <class>Form</class>
@@ -33,6 +34,10 @@ const char* kForm = R"(<?xml version="1.0" encoding="UTF-8"?>
    <property name="CharBlockMode"><enum>rdbmRaster</enum></property>
    <property name="ScrollInterval"><number>40</number></property>
    <property name="ScrollMode"><enum>rdsmLeft</enum></property>
+  </widget>
+  <widget class="TRasterLab" name="fitted">
+   <property name="AutoHeight"><bool>true</bool></property>
+   <property name="geometry"><rect><x>0</x><y>190</y><width>300</width><height>90</height></rect></property>
   </widget>
  </widget>
 </ui>
@@ -56,10 +61,10 @@ TEST(SegRasterForm, LoadsStoredPropertiesInAnyOrder) {
   EXPECT_EQ(readout->ColorText(), 0x00FF00u);
   EXPECT_EQ(readout->FrameStyle(), vyr::fsRaised);
   EXPECT_EQ(readout->ShownText(), "4.2");
-  // One cache for the construction, one for the loaded settings.
-  EXPECT_EQ(readout->ImageCacheBuilds(), 2);
+  // One cache, for the loaded settings.
+  EXPECT_EQ(readout->ImageCacheBuilds(), 1);
   readout->Paint();
-  EXPECT_EQ(readout->ImageCacheBuilds(), 2);
+  EXPECT_EQ(readout->ImageCacheBuilds(), 1);
 
   auto* banner = form->findChild<vyr::TRasterLab*>(QStringLiteral("banner"));
   ASSERT_TRUE(banner);
@@ -69,4 +74,7 @@ TEST(SegRasterForm, LoadsStoredPropertiesInAnyOrder) {
   EXPECT_EQ(banner->ScrollMode(), vyr::rdsmLeft);
   clock->Advance(80);
   EXPECT_EQ(banner->ScrollPosX(), -2);
+
+  // AutoHeight comes before the size, which must not undo it.
+  EXPECT_EQ(form->findChild<vyr::TRasterLab*>(QStringLiteral("fitted"))->Height(), 1 + 4 * 12);
 }

@@ -1,5 +1,5 @@
 // On/off buttons stored in a form: styles by name, spaces kept when
-// AutoCenter comes off after them, and a radio group whose states arrive
+// AutoCenter comes off after them or the size comes after them, and a radio group whose states arrive
 // after the group index.
 #include <gtest/gtest.h>
 
@@ -21,6 +21,12 @@ const char* kForm = R"(<?xml version="1.0" encoding="UTF-8"?>
    <property name="TopSpace"><number>6</number></property>
    <property name="ButtonStyle"><enum>vyr::onoffbut::oobsBulb</enum></property>
    <property name="AutoCenter"><bool>false</bool></property>
+  </widget>
+  <widget class="TOnOffBut" name="wide">
+   <property name="AutoCenter"><bool>false</bool></property>
+   <property name="LeftSpace"><number>150</number></property>
+   <property name="TopSpace"><number>500</number></property>
+   <property name="geometry"><rect><x>0</x><y>90</y><width>200</width><height>90</height></rect></property>
   </widget>
   <widget class="TOnOffBut" name="first">
    <property name="GroupIndex"><number>1</number></property>
@@ -53,6 +59,10 @@ TEST(OnOffButForm, LoadsStyleSpacesAndAGroupInAnyOrder) {
   EXPECT_EQ(lamp->GlyphWidth(), 39);
   EXPECT_EQ(lamp->LeftSpace(), 5);
   EXPECT_EQ(lamp->TopSpace(), 6);
+  // Spaces before the size: kept as written, then limited to the loaded size.
+  auto* wide = form->findChild<vyr::TOnOffBut*>(QStringLiteral("wide"));
+  EXPECT_EQ(wide->LeftSpace(), 150);
+  EXPECT_EQ(wide->TopSpace(), 90);
 
   QString lit;
   for (const char* name : {"first", "second", "third"})

@@ -107,6 +107,15 @@ TEST(OnOffButLayout, AutoCenterRecentresOnWritesStyleChangesAndResizesOnAParent)
   EXPECT_EQ(b->TopSpace(), 35);
 }
 
+// A hidden parent holds Qt's resize event back; SetBounds re-centres at once.
+TEST(OnOffButLayout, SetBoundsOnAHiddenParentRecentresAtOnce) {
+  QWidget parent;
+  auto* b = new TOnOffBut(&parent);
+  b->SetBounds(0, 0, 200, 120);
+  EXPECT_EQ(b->LeftSpace(), (200 - 30) / 2);
+  EXPECT_EQ(b->TopSpace(), (120 - 18) / 2);
+}
+
 TEST(OnOffButUser, SwitchingToUserKeepsThePictureSizeAndShowsTheUserPictures) {
   TOnOffBut b;
   b.SetButtonStyle(oobsUser);

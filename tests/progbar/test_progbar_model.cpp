@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -128,6 +129,20 @@ TEST(ProgBarModel, WritesAreClamped) {
   p.SetRange(5, 1);
   EXPECT_EQ(p.Min(), 1.0);
   EXPECT_EQ(p.Max(), 5.0);
+}
+
+// The anchor is written before the size (as a form may) and outlives a
+// narrow pass of a layout.
+TEST(ProgBarModel, TheTextAnchorOutlivesASmallerSize) {
+  QWidget window;
+  auto* p = new TProgBar(&window);
+  window.show();
+  p->SetTextPosX(350);
+  p->SetTextPosY(40);
+  for (QSize size : {QSize(400, 50), QSize(100, 20), QSize(400, 50)}) {
+    p->SetBounds(0, 0, size.width(), size.height());
+    EXPECT_EQ(QPoint(p->TextPosX(), p->TextPosY()), QPoint(std::min(350, size.width()), std::min(40, size.height())));
+  }
 }
 
 TEST(ProgBarModel, ValueIsNotClampedAndRepaintsOnlyWhenChanged) {
