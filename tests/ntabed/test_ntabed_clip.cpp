@@ -255,3 +255,44 @@ TEST(NTabEdMenus, MarkRangeColumnRowAndAll) {
   ed.PopupMenuClickEmptyCells();
   EXPECT_TRUE(ed.IsEmpty(2, 2));
 }
+
+TEST(NTabEdClip, NonFiniteNumbersCopyAsTheShortFormWritesThem) {
+  TNTabEd ed;
+  const double values[] = {INFINITY, -INFINITY, NAN};
+  for (int c = 1; c <= 3; ++c) {
+    ed.SetElem(c, 1, values[c - 1]);
+    ed.SetCellState(c, 1, 0);  // a number cell holding a non-finite value
+  }
+  SelectData(ed, 1, 1, 3, 1);
+  ed.SetClipboardUseFullPrec(false);
+  ed.PopupMenuClickCopy();
+  const QString shortForm = Clipboard().AsText();
+  ed.SetClipboardUseFullPrec(true);
+  ed.PopupMenuClickCopy();
+  EXPECT_EQ(Clipboard().AsText(), shortForm);
+}
+
+TEST(NTabEdMenus, ToggleEmptyLeavesProtectedCellsAndReadOnlyDataAlone) {
+  TNTabEd ed;
+  ed.SetCellState(2, 1, csbReadOnly);
+  SelectData(ed, 1, 1, 2, 1);
+  ed.PopupMenuClickEmptyCells();
+  EXPECT_EQ(ed.CellState(1, 1), csbEmpty);
+  EXPECT_EQ(ed.CellState(2, 1), csbReadOnly);
+  ed.SetDataReadOnly(true);
+  ed.PopupMenuClickEmptyCells();
+  EXPECT_EQ(ed.CellState(1, 1), csbEmpty);
+}
+
+TEST(NTabEdMenus, NamedMarkHandlersActOnTheirScope) {
+  TNTabEd ed;
+  SelectData(ed, 2, 2, 2, 2);
+  ed.DataMenu()->findChild<QAction*>(QStringLiteral("M2It2"))->trigger();  // mark B, column
+  EXPECT_EQ(ed.NrOfMarkedDataB(), ed.NrOfRows());
+  ed.PopupMenuClickMarkARow();
+  EXPECT_EQ(ed.NrOfMarkedDataA(), ed.NrOfColumns());
+  ed.PopupMenuClickUnMarkBRange();
+  EXPECT_EQ(ed.CellState(2, 2), csbMarkA);
+  ed.PopupMenuClickUnMarkAAll();
+  EXPECT_EQ(ed.NrOfMarkedDataA(), 0);
+}

@@ -5,18 +5,9 @@
 #include "NTabTestTools.h"
 
 using namespace vyr;
+using ntabtest::Cursor;
 using ntabtest::Key;
 using ntabtest::Type;
-
-namespace {
-
-// Puts the cursor on data cell (c, r) of a shown editor.
-void Cursor(TNTabEd& ed, int c, int r) {
-  ed.SetSelection({c + ed.ColOffset(), r + ed.RowOffset(), c + ed.ColOffset(), r + ed.RowOffset()});
-  ed.setFocus();
-}
-
-}  // namespace
 
 TEST(NTabEdEdit, TypingANumberWithCommaStoresIt) {
   auto ed = ntabtest::ShownEditor();
@@ -206,4 +197,28 @@ TEST(NTabEdEdit, CommentMemoKeepsLineBreaksAndStoresOnEnter) {
   QTest::keyClick(memo, Qt::Key_Return);
   EXPECT_FALSE(ed->CommentEditorActive());
   EXPECT_EQ(ed->Comment(), QStringLiteral("line1\nline2"));
+}
+
+TEST(NTabEdEdit, TabMovesBetweenCellsAndStaysInTheEditor) {
+  auto ed = ntabtest::ShownEditor();
+  Cursor(*ed, 1, 1);
+  Type(ed.get(), QStringLiteral("6"));
+  Key(ed.get(), Qt::Key_Tab);
+  EXPECT_EQ(ed->Elem(1, 1), 6.0);
+  EXPECT_EQ(ed->Col(), 2 + ed->ColOffset());
+  Key(ed.get(), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(ed->Col(), 1 + ed->ColOffset());
+  EXPECT_TRUE(ed->hasFocus());
+}
+
+TEST(NTabEdEdit, EditTextIsTheCellTextWithItsFieldWidth) {
+  auto ed = ntabtest::ShownEditor();
+  ed->SetNumWidth(8);
+  ed->SetElem(1, 1, 1.5);
+  Cursor(*ed, 1, 1);
+  Key(ed.get(), Qt::Key_F2);
+  ASSERT_TRUE(ed->EditorMode());
+  EXPECT_EQ(ed->InplaceEditor()->text(), QStringLiteral("   1.500"));
+  Key(ed.get(), Qt::Key_Return);
+  EXPECT_EQ(ed->Elem(1, 1), 1.5);
 }

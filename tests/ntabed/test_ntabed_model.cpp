@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
+#include <functional>
 
 #include "support/AssignWalk.h"
 #include "NTabTestTools.h"
@@ -335,4 +336,29 @@ TEST(NTabEdAccessible, IsATableOfTheDataCells) {
   EXPECT_EQ(cell->rect().topLeft(), ed->mapToGlobal(QPoint(inside.Left + 2, inside.Top + 2)));
   ed->SetDataReadOnly(true);
   EXPECT_TRUE(cell->state().readOnly);
+}
+
+TEST(NTabEdModel, NamesCutAt50NeverEndInHalfACharacter) {
+  TNTabEd ed;
+  const QString text = QString(49, QLatin1Char('x')) + QString::fromUcs4(U"\U0001F600") + QStringLiteral("tail");
+  ed.SetColName(1, text);
+  ed.SetRowName(1, text);
+  EXPECT_EQ(ed.ColName(1), QString(49, QLatin1Char('x')));
+  EXPECT_EQ(ed.RowName(1), QString(49, QLatin1Char('x')));
+}
+
+TEST(NTabEdModel, ARefusedSizeRaisesTheEditorsErrorNamingIt) {
+  TNTabEd ed;
+  ed.setObjectName(QStringLiteral("Sheet"));
+  for (const auto& grow : std::vector<std::function<void()>>{[&] { ed.Redimension(1 << 15, 1 << 15); },
+                                                            [&] { ed.SetNrOfRows(1 << 27); }}) {
+    try {
+      grow();
+      ADD_FAILURE() << "no error";
+    } catch (const EVyrNTabedError& e) {
+      EXPECT_EQ(e.Message(), QStringLiteral("Component \"Sheet\": not enough memory on heap"));
+    }
+  }
+  EXPECT_EQ(ed.NrOfColumns(), 3);
+  EXPECT_EQ(ed.ColCount(), 5);
 }

@@ -115,3 +115,13 @@ TEST(NTabEdPaint, AutoSizesMeasureEveryRowAndKeepTheMinimum) {
   EXPECT_GE(ed.AutoRowHeight(1, -100), 8);
   EXPECT_EQ(ed.AutoColWidth(99, true, 0), 0);
 }
+
+TEST(NTabEdText, FixedNotationEndsAtTheLargestNumberOfEachPrecision) {
+  const double largest[] = {999999999, 9999999.9, 999999.99, 99999.999, 9999.9999,
+                            999.99999, 99.999999, 9.9999999, 0.99999999};
+  for (int d = 0; d <= 8; ++d) {
+    EXPECT_FALSE(NumberCellText(largest[d], d, 1).contains(QLatin1Char('E'))) << d;
+    EXPECT_TRUE(NumberCellText(largest[d] * 1.5, d, 1).contains(QLatin1Char('E'))) << d;
+  }
+  EXPECT_TRUE(NumberCellText(500000, 3, 1).contains(QLatin1Char('E')));
+}
