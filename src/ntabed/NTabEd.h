@@ -47,10 +47,11 @@
 //    bit. A number clears the invalid and the empty bit.
 //  - Escape, or Enter on unchanged text, gives the cell back the exact value
 //    and state it had when editing began. Each keystroke reaches the table
-//    at once; closing the editor writes nothing more. Any other change of
-//    the table (from code, a menu, a sort, a structural operation) or of
-//    the attribute row and column closes an open editor first, dropping a
-//    text not yet applied, so the editor never writes over such a change.
+//    at once; closing the editor writes nothing more (and raises no
+//    OnSetEditText). Any other change of the table (from code, a menu, a
+//    sort, a structural operation) or of the attribute row and column
+//    closes an open editor first, dropping a text not yet applied, so the
+//    editor never writes over such a change.
 //  - Options start with goTabs: the editor wants Tab while goTabs is set,
 //    and Tab (Shift+Tab) moves to the next (previous) cell, also out of an
 //    open in-place editor. Clearing goTabs gives Tab back to the focus

@@ -345,6 +345,8 @@ TEST(NTabEdModel, NamesCutAt50NeverEndInHalfACharacter) {
   ed.SetRowName(1, text);
   EXPECT_EQ(ed.ColName(1), QString(49, QLatin1Char('x')));
   EXPECT_EQ(ed.RowName(1), QString(49, QLatin1Char('x')));
+  ed.SetPopupDCaptions(1, text);
+  EXPECT_EQ(ed.PopupDCaptions(1), QString(49, QLatin1Char('x')));
 }
 
 TEST(NTabEdModel, ARefusedSizeRaisesTheEditorsErrorNamingIt) {
