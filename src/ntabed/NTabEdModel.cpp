@@ -106,7 +106,8 @@ int TNTabEd::RowOffset() const { return d->RowOffset; }
 
 // Runs a change of the table's shape with output suppressed and the
 // in-place editor closed first. A size the table refuses (its cell limit
-// or no memory) raises the editor's error, the table left as it was.
+// or no memory; the table stays as it was) and running out of memory while
+// the editor follows the new size raise the editor's own error.
 void TNTabEd::Reshape(const std::function<void()>& change) {
   CloseEditor();
   TFlagScope quiet(d->InternSuppPaint, true);
