@@ -1,9 +1,10 @@
 // The "Table editor" tab: a 1,000 x 1,000 table of generated measurements
 // with column and row names, attributes, a few marked cells, protected
-// cells and two nominal columns; both built-in menus work (right button on
-// a data cell, on a heading, on the corner for the comment), with live
-// settings for the attribute row and column, read-only data, auto-advance
-// direction and copy precision.
+// cells and two nominal columns, whose pick list opens with the in-place
+// editor (click a cell twice or type); both built-in menus work (right
+// button on a data cell, on a heading, on the corner for the comment), with
+// live settings for the attribute row and column, read-only data,
+// auto-advance direction and copy precision.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -46,7 +46,27 @@
 //    set the invalid bit, leaving the value. An empty text sets the empty
 //    bit. A number clears the invalid and the empty bit.
 //  - Escape, or Enter on unchanged text, gives the cell back the exact value
-//    and state it had when editing began.
+//    and state it had when editing began. Each keystroke reaches the table
+//    at once; closing the editor writes nothing more (and raises no
+//    OnSetEditText). Any other change of the table (from code, a menu, a
+//    sort, a structural operation) or of the attribute row and column
+//    closes an open editor first, dropping a text not yet applied, so the
+//    editor never writes over such a change.
+//  - Options start with goTabs: the editor wants Tab while goTabs is set,
+//    and Tab (Shift+Tab) moves to the next (previous) cell, also out of an
+//    open in-place editor. Clearing goTabs gives Tab back to the focus
+//    chain rather than swallowing it.
+//  - OnSelectionChanged is raised whenever the selection rectangle differs
+//    from the last one seen, after keys and the wheel as well, but not for
+//    a key or wheel turn that leaves it where it was: a handler then does
+//    no work for nothing.
+//  - A size the table refuses (its cell limit, or no memory) raises
+//    EVyrNTabedError "Component "<Name>": not enough memory on heap" and
+//    leaves table and grid as they were.
+//  - The pick list of a nominal cell opens with the in-place editor; Enter
+//    takes the highlighted identifier, Escape closes the list.
+//  - The names and captions cut at 50 UTF-16 units never keep half of a
+//    surrogate pair.
 //  - Protected cells (0x10) and DataReadOnly refuse every way of writing a
 //    cell: in-place editing, Clear, Paste and Extract; cursor keys, Tab,
 //    PgUp/PgDn, Home and End still move.
@@ -321,6 +341,23 @@ class TNTabEd : public TCustomGrid {
   // Marks (Mark true) or unmarks cells: Mask 0x40 (A) or 0x80 (B); Scope
   // 1 range, 2 columns of the selection, 3 its rows, 4 all cells.
   void MarkCells(std::uint8_t Mask, bool Mark, int Scope);
+  // The sixteen mark and unmark menu items.
+  void PopupMenuClickMarkARange(TObject* = nullptr) { MarkCells(csbMarkA, true, 1); }
+  void PopupMenuClickMarkACol(TObject* = nullptr) { MarkCells(csbMarkA, true, 2); }
+  void PopupMenuClickMarkARow(TObject* = nullptr) { MarkCells(csbMarkA, true, 3); }
+  void PopupMenuClickMarkAAll(TObject* = nullptr) { MarkCells(csbMarkA, true, 4); }
+  void PopupMenuClickMarkBRange(TObject* = nullptr) { MarkCells(csbMarkB, true, 1); }
+  void PopupMenuClickMarkBCol(TObject* = nullptr) { MarkCells(csbMarkB, true, 2); }
+  void PopupMenuClickMarkBRow(TObject* = nullptr) { MarkCells(csbMarkB, true, 3); }
+  void PopupMenuClickMarkBAll(TObject* = nullptr) { MarkCells(csbMarkB, true, 4); }
+  void PopupMenuClickUnMarkARange(TObject* = nullptr) { MarkCells(csbMarkA, false, 1); }
+  void PopupMenuClickUnMarkACol(TObject* = nullptr) { MarkCells(csbMarkA, false, 2); }
+  void PopupMenuClickUnMarkARow(TObject* = nullptr) { MarkCells(csbMarkA, false, 3); }
+  void PopupMenuClickUnMarkAAll(TObject* = nullptr) { MarkCells(csbMarkA, false, 4); }
+  void PopupMenuClickUnMarkBRange(TObject* = nullptr) { MarkCells(csbMarkB, false, 1); }
+  void PopupMenuClickUnMarkBCol(TObject* = nullptr) { MarkCells(csbMarkB, false, 2); }
+  void PopupMenuClickUnMarkBRow(TObject* = nullptr) { MarkCells(csbMarkB, false, 3); }
+  void PopupMenuClickUnMarkBAll(TObject* = nullptr) { MarkCells(csbMarkB, false, 4); }
   void PopupMenuClickUnMarkAll(TObject* Sender = nullptr);
   void PopupMenuClickClear(TObject* Sender = nullptr);
   void PopupMenuClickCopy(TObject* Sender = nullptr);
@@ -382,6 +419,8 @@ class TNTabEd : public TCustomGrid {
   void StateChanged();
   void LayoutChanged() { Notify(OnLayoutChanged); }
   void SetEditing(bool on);
+  void CloseEditor();
+  void Reshape(const std::function<void()>& change);
   bool CellEditable(int ACol, int ARow) const;
   bool CursorProtected() const;
   void CheckSelectionChanged();

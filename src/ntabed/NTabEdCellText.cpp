@@ -11,16 +11,18 @@ namespace vyr {
 
 namespace {
 
-// 10^k for k in 0..9.
-constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+// 10^k for k in 0..8.
+constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+// The largest number shown in fixed notation with k decimals.
+constexpr double kLargestFixed[] = {999999999, 9999999.9, 999999.99, 99999.999, 9999.9999,
+                                    999.99999, 99.999999, 9.9999999, 0.99999999};
 
 }  // namespace
 
 QString NumberCellText(double x, int d, int numWidth) {
   if (d >= 0 && d <= 8) {
-    const double largest = (kPow10[9] - 1) / kPow10[d];
     const double ax = std::fabs(x);
-    if (ax <= largest && !(x != 0 && ax < 1 / kPow10[d])) return FormatFloatField(numWidth, d, x);
+    if (ax <= kLargestFixed[d] && !(x != 0 && ax < 1 / kPow10[d])) return FormatFloatField(numWidth, d, x);
   }
   return FormatFloatField(numWidth + 6, -2, x);
 }

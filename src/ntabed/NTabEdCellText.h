@@ -10,9 +10,10 @@
 namespace vyr {
 
 // A number in a column with decimals d and minimum width numWidth: fixed
-// notation with d decimals while d is 0..8, |x| fits nine digits of which d
-// are decimals and x is 0 or at least 10^-d; otherwise exponent form with a
-// two-digit exponent in numWidth + 6 characters.
+// notation with d decimals while d is 0..8, |x| is at most 999999999 (d 0)
+// or 10^(8-d) - 10^-d (d 1..8: 9999999.9 down to 0.99999999) and x is 0 or
+// at least 10^-d; otherwise exponent form with a two-digit exponent in
+// numWidth + 6 characters.
 QString NumberCellText(double x, int d, int numWidth);
 
 // The ordinal a nominal cell's value stands for (rounded, halves to even);

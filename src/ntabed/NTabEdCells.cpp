@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "foundation/TextCut.h"
 #include "ntabed/NTabEdPrivate.h"
 
 namespace vyr {
@@ -44,14 +45,14 @@ void TNTabEd::SetElemMarkedB(int ACol, int ARow, bool v) {
 
 void TNTabEd::SetColName(int ColNr, const QString& v) {
   if (ColNr < 1 || ColNr > NrOfColumns()) return;
-  Data().SetColName(ColNr, v.left(TDataTable::kMaxNameLength));
+  Data().SetColName(ColNr, CutToLength(v, TDataTable::kMaxNameLength));
   Notify(OnHeadingChanged);
   Repaint();
 }
 
 void TNTabEd::SetRowName(int RowNr, const QString& v) {
   if (RowNr < 1 || RowNr > NrOfRows()) return;
-  Data().SetRowName(RowNr, v.left(TDataTable::kMaxNameLength));
+  Data().SetRowName(RowNr, CutToLength(v, TDataTable::kMaxNameLength));
   Notify(OnHeadingChanged);
   Repaint();
 }

@@ -167,7 +167,7 @@ void AppendClipText(std::string& out, const TDataTable& t, int c1, int r1, int c
       out.push_back(c == c1 ? ' ' : '\t');
       if (states[c - 1] & (csbInvalid | csbEmpty))
         out.append("####");
-      else if (fullPrec)
+      else if (fullPrec && std::isfinite(values[c - 1]))  // +-inf and NaN as the short form writes them
         AppendFullPrecision(out, values[c - 1]);
       else
         out.append(FormatFloatField(1, decimals(c), values[c - 1]).toStdString());

@@ -42,7 +42,7 @@ TClipShape ScanClipNumbers(QStringView text, int maxCols, int maxRows,
 void AppendClipText(std::string& out, const TDataTable& t, int c1, int r1, int c2, int r2, bool fullPrec,
                     const std::function<int(int)>& decimals);
 
-// 17 significant digits with a four-digit exponent.
+// 17 significant digits with a four-digit exponent; x must be finite.
 void AppendFullPrecision(std::string& out, double x);
 
 }  // namespace vyr

@@ -42,6 +42,7 @@ bool TNTabEd::CopyAvailable() const { return d->DataCopyAvail; }
 
 void TNTabEd::PopupMenuClickClear(TObject* Sender) {
   if (d->ReadOnly) return;
+  CloseEditor();  // the table's data hook is detached below
   {
     TFlagScope quiet(d->InternSuppPaint, true);
     THookDetach detach(Data());
@@ -79,6 +80,7 @@ void TNTabEd::PopupMenuClickCopy(TObject*) {
 
 void TNTabEd::PopupMenuClickPaste(TObject*) {
   if (d->ReadOnly || !d->DataCopyAvail) return;
+  CloseEditor();  // the table's data hook is detached below
   const TGridRect s = Selection();
   const int c0 = s.Left - d->ColOffset, r0 = s.Top - d->RowOffset;
   const int w = d->DataCopy.NrOfColumns(), h = d->DataCopy.NrOfRows();
@@ -103,6 +105,7 @@ void TNTabEd::PopupMenuClickPaste(TObject*) {
 
 void TNTabEd::PopupMenuClickExtClip(TObject*) {
   if (d->ReadOnly || !Clipboard().HasText()) return;
+  CloseEditor();  // the table's data hook is detached below
   const QString text = Clipboard().AsText();
   const TGridRect s = Selection();
   const int c0 = std::max(s.Left - d->ColOffset, 1), r0 = std::max(s.Top - d->RowOffset, 1);

@@ -15,44 +15,55 @@
 
 namespace vyr {
 
-// The grid's line editor with a pick list of nominal identifiers; Enter
-// and Escape go to the editor so that Enter can advance and Escape can
-// give the cell back what it held.
+// The grid's line editor with a pick list of nominal identifiers, shown as
+// soon as the editor opens on a nominal cell. Enter and Escape go to the
+// editor so that Enter can advance and Escape can give the cell back what
+// it held; while the list is open Escape closes it and Enter takes the
+// highlighted item (with none highlighted Enter closes the editor). The
+// completer stays attached for the editor's lifetime (detaching it would
+// delete it); numeric cells get an empty list, which never pops up.
 class TNTabInplaceEdit : public TInplaceEdit {
  public:
   explicit TNTabInplaceEdit(TNTabEd* owner) : TInplaceEdit(owner), FOwner(owner) {
     FModel = new QStringListModel(this);
-    FCompleter = new QCompleter(FModel, this);
-    FCompleter->setCaseSensitivity(Qt::CaseInsensitive);
-    FCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    auto* completer = new QCompleter(FModel, this);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    setCompleter(completer);
   }
-  // Offers the items as a drop-down of rows rows; an empty list offers none.
   void SetPickList(const QStringList& items, int rows) {
     FModel->setStringList(items);
-    FCompleter->setMaxVisibleItems(rows);
-    setCompleter(items.isEmpty() ? nullptr : FCompleter);
+    SetDropDownRows(rows);
   }
-  void SetDropDownRows(int rows) { FCompleter->setMaxVisibleItems(rows); }
-  QStringList PickList() const { return completer() ? FModel->stringList() : QStringList(); }
+  void SetDropDownRows(int rows) { completer()->setMaxVisibleItems(rows); }
 
  protected:
+  void showEvent(QShowEvent* e) override {
+    TInplaceEdit::showEvent(e);
+    if (FModel->rowCount() == 0) return;
+    completer()->setCompletionPrefix(QString());
+    completer()->complete();
+  }
+  void hideEvent(QHideEvent* e) override {
+    completer()->popup()->hide();
+    TInplaceEdit::hideEvent(e);
+  }
+  // Tab stays with the grid while it wants the key.
+  bool focusNextPrevChild(bool next) override {
+    return !FOwner->WantsTabKey() && TInplaceEdit::focusNextPrevChild(next);
+  }
   void keyPressEvent(QKeyEvent* e) override {
-    if (completer() && completer()->popup()->isVisible()) {
-      TInplaceEdit::keyPressEvent(e);
-      return;
-    }
-    switch (e->key()) {
-      case Qt::Key_Return:
-      case Qt::Key_Enter: Guarded([&] { FOwner->EditorEnter(); }); return;
-      case Qt::Key_Escape: Guarded([&] { FOwner->EditorEscape(); }); return;
-      default: TInplaceEdit::keyPressEvent(e);
-    }
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (!enter && e->key() != Qt::Key_Escape) return TInplaceEdit::keyPressEvent(e);
+    QAbstractItemView* list = completer()->popup();
+    if (list->isVisible() && (!enter || list->currentIndex().isValid())) return e->ignore();  // for the list
+    list->hide();
+    Guarded([&] { enter ? FOwner->EditorEnter() : FOwner->EditorEscape(); });
   }
 
  private:
   TNTabEd* FOwner;
   QStringListModel* FModel;
-  QCompleter* FCompleter;
 };
 
 TInplaceEdit* TNTabEd::CreateEditor() { return new TNTabInplaceEdit(this); }
@@ -100,10 +111,10 @@ QString TNTabEd::GetEditText(int ACol, int ARow) {
     if (n && *n >= 1 && *n <= TDataTable::kMaxNominalIDs) text = Data().GetNominalID(c, int(*n));
     if (text.isEmpty()) text = n ? QString::number(*n) : QString();
   } else if (!(Data().GetCellState(c, r) & (csbEmpty | csbInvalid))) {
-    text = NumberCellText(x, d->Dec(c), d->NumWidth).trimmed();
+    text = NumberCellText(x, d->Dec(c), d->NumWidth);
   }
   if (OnGetEditText) OnGetEditText(this, ACol, ARow, text);
-  d->EditStart = {ACol, ARow, x, Data().GetCellState(c, r), text};
+  d->EditStart = {ACol, ARow, x, Data().GetCellState(c, r), text, text};
   if (auto* ed = static_cast<TNTabInplaceEdit*>(InplaceEditor()))
     ed->SetPickList(IsNominalColumn(Data(), c) ? ColumnsGetPickListItems(c) : QStringList(), d->DropdownCount);
   return text;
@@ -112,12 +123,15 @@ QString TNTabEd::GetEditText(int ACol, int ARow) {
 // The result depends on the text alone: each keystroke works on the cell as
 // it was when editing began, so an invalid text keeps that value (and
 // not a half-typed one) and unchanged text gives the cell back exactly.
+// A text already applied writes nothing, so closing the editor never
+// writes over the cell what it held when editing began.
 void TNTabEd::SetEditText(int ACol, int ARow, const QString& Value) {
   if (!CellEditable(ACol, ARow)) return;
   const int c = ACol - d->ColOffset, r = ARow - d->RowOffset;
   TDataTable& t = Data();
-  const auto& start = d->EditStart;
+  auto& start = d->EditStart;
   const bool begun = start.Col == ACol && start.Row == ARow;
+  if (begun && Value == start.Applied) return;
   const double oldValue = begun ? start.Value : t.GetElem(c, r);
   const std::uint8_t oldState = begun ? start.State : t.GetCellState(c, r);
   double value = oldValue;
@@ -145,9 +159,22 @@ void TNTabEd::SetEditText(int ACol, int ARow, const QString& Value) {
   } else {
     state = oldState | csbInvalid;
   }
-  t.SetElem(c, r, value);
-  t.SetCellState(c, r, state);
+  {
+    TFlagScope writing(d->EditWriting, true);
+    t.SetElem(c, r, value);
+    t.SetCellState(c, r, state);
+  }
+  if (begun) start.Applied = Value;
   if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
+}
+
+// Every change of the table or of the grid's layout not made by the
+// in-place editor closes it first (or, through the table's hooks, right
+// after): a text not yet applied is dropped, and nothing is written.
+void TNTabEd::CloseEditor() {
+  if (d->EditWriting || !EditorMode()) return;
+  InplaceEditor()->setText(d->EditStart.Applied);
+  HideEditor();
 }
 
 void TNTabEd::AdvanceCursor() {

@@ -1,5 +1,6 @@
 // The data menu and the heading menu: items, captions, masks, enabling and
 // the actions that work on marks, selection and structure.
+#include "foundation/TextCut.h"
 #include "host/Application.h"
 #include "host/Bitmap.h"
 #include "host/Modal.h"
@@ -16,6 +17,8 @@ constexpr const char* kDCaptions[12] = {"Mark as type A", "Mark as type B",     
 constexpr const char* kSubCaptions[4] = {"Range", "Column", "Row", "All"};
 constexpr const char* kSubNames[4] = {"M1It", "M2It", "U1It", "U2It"};
 constexpr const char* kHCaptions[5] = {"Edit Heading", "Change Precision", "Select..", "Insert..", "Delete.."};
+
+constexpr int kMaxCaption = 50;
 
 bool Bit(std::uint32_t mask, int k) { return (mask >> k) & 1u; }
 
@@ -37,12 +40,9 @@ void TNTabEd::BuildMenus() {
       QMenu* sub = d->PopupD->addMenu(QString::fromLatin1(kDCaptions[k]));
       d->SubMenus[std::size_t(k)] = sub;
       item = sub->menuAction();
-      const std::uint8_t mask = (k % 2 == 0) ? csbMarkA : csbMarkB;
-      const bool mark = k < 2;
       for (int s = 0; s < 4; ++s) {
         QAction* a = sub->addAction(QString::fromLatin1(kSubCaptions[s]));
         a->setObjectName(QString::fromLatin1(kSubNames[k]) + QString::number(s + 1));
-        connect(a, &QAction::triggered, this, [this, mask, mark, s] { Guarded([&] { MarkCells(mask, mark, s + 1); }); });
         d->SubItems[std::size_t(k)][std::size_t(s)] = a;
       }
     } else {
@@ -54,6 +54,18 @@ void TNTabEd::BuildMenus() {
   auto on = [this](TMenuItem* item, void (TNTabEd::*handler)(TObject*)) {
     connect(item, &QAction::triggered, this, [this, item, handler] { Guarded([&] { (this->*handler)(item); }); });
   };
+  using Handler = void (TNTabEd::*)(TObject*);
+  static constexpr Handler kMarkHandlers[4][4] = {
+      {&TNTabEd::PopupMenuClickMarkARange, &TNTabEd::PopupMenuClickMarkACol, &TNTabEd::PopupMenuClickMarkARow,
+       &TNTabEd::PopupMenuClickMarkAAll},
+      {&TNTabEd::PopupMenuClickMarkBRange, &TNTabEd::PopupMenuClickMarkBCol, &TNTabEd::PopupMenuClickMarkBRow,
+       &TNTabEd::PopupMenuClickMarkBAll},
+      {&TNTabEd::PopupMenuClickUnMarkARange, &TNTabEd::PopupMenuClickUnMarkACol, &TNTabEd::PopupMenuClickUnMarkARow,
+       &TNTabEd::PopupMenuClickUnMarkAAll},
+      {&TNTabEd::PopupMenuClickUnMarkBRange, &TNTabEd::PopupMenuClickUnMarkBCol, &TNTabEd::PopupMenuClickUnMarkBRow,
+       &TNTabEd::PopupMenuClickUnMarkBAll}};
+  for (std::size_t k = 0; k < 4; ++k)
+    for (std::size_t s = 0; s < 4; ++s) on(d->SubItems[k][s], kMarkHandlers[k][s]);
   on(d->DItems[4], &TNTabEd::PopupMenuClickUnMarkAll);
   on(d->DItems[5], &TNTabEd::PopupMenuClickClear);
   on(d->DItems[6], &TNTabEd::PopupMenuClickCopy);
@@ -114,27 +126,27 @@ QString TNTabEd::PopupDCaptions(int ix) const {
   return ix >= 1 && ix <= 12 ? d->DItems[std::size_t(ix - 1)]->text() : QString();
 }
 void TNTabEd::SetPopupDCaptions(int ix, const QString& v) {
-  if (ix >= 1 && ix <= 12) d->DItems[std::size_t(ix - 1)]->setText(v.left(50));
+  if (ix >= 1 && ix <= 12) d->DItems[std::size_t(ix - 1)]->setText(CutToLength(v, kMaxCaption));
 }
 QString TNTabEd::PopupHCaptions(int ix) const {
   return ix >= 1 && ix <= 5 ? d->HItems[std::size_t(ix - 1)]->text() : QString();
 }
 void TNTabEd::SetPopupHCaptions(int ix, const QString& v) {
-  if (ix >= 1 && ix <= 5) d->HItems[std::size_t(ix - 1)]->setText(v.left(50));
+  if (ix >= 1 && ix <= 5) d->HItems[std::size_t(ix - 1)]->setText(CutToLength(v, kMaxCaption));
 }
 QString TNTabEd::PopupMCaptions(int ix) const {
   return ix >= 1 && ix <= 4 ? d->SubItems[0][std::size_t(ix - 1)]->text() : QString();
 }
 void TNTabEd::SetPopupMCaptions(int ix, const QString& v) {
   if (ix < 1 || ix > 4) return;
-  for (int m : {0, 1}) d->SubItems[std::size_t(m)][std::size_t(ix - 1)]->setText(v.left(50));
+  for (int m : {0, 1}) d->SubItems[std::size_t(m)][std::size_t(ix - 1)]->setText(CutToLength(v, kMaxCaption));
 }
 QString TNTabEd::PopupUCaptions(int ix) const {
   return ix >= 1 && ix <= 4 ? d->SubItems[2][std::size_t(ix - 1)]->text() : QString();
 }
 void TNTabEd::SetPopupUCaptions(int ix, const QString& v) {
   if (ix < 1 || ix > 4) return;
-  for (int m : {2, 3}) d->SubItems[std::size_t(m)][std::size_t(ix - 1)]->setText(v.left(50));
+  for (int m : {2, 3}) d->SubItems[std::size_t(m)][std::size_t(ix - 1)]->setText(CutToLength(v, kMaxCaption));
 }
 
 void TNTabEd::ShowDataMenu(int X, int Y) {
@@ -219,12 +231,13 @@ void TNTabEd::PopupMenuClickSelAll(TObject*) {
 
 void TNTabEd::PopupMenuClickEmptyCells(TObject*) {
   int c1, r1, c2, r2;
-  if (!SelectedData(c1, r1, c2, r2)) return;
+  if (d->ReadOnly || !SelectedData(c1, r1, c2, r2)) return;
   {
     TFlagScope quiet(d->InternSuppPaint, true);
     TDataTable& t = Data();
     for (int r = r1; r <= r2; ++r)
-      for (int c = c1; c <= c2; ++c) t.SetCellState(c, r, t.GetCellState(c, r) ^ csbEmpty);
+      for (int c = c1; c <= c2; ++c)
+        if (!(t.GetCellState(c, r) & csbReadOnly)) t.SetCellState(c, r, t.GetCellState(c, r) ^ csbEmpty);
   }
   StateChanged();
 }

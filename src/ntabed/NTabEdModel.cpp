@@ -2,6 +2,7 @@
 // dimensions, attribute row and column, structural operations.
 #include <QPlainTextEdit>
 #include <algorithm>
+#include <new>
 
 #include "host/ControlRegistry.h"
 #include "ntabed/NTabEdPrivate.h"
@@ -12,6 +13,7 @@ VYR_REGISTER_CONTROL(TNTabEd, "ntabed/Vyr_ntabed.h")
 
 TNTabEd::TNTabEd(QWidget* AOwner) : TCustomGrid(AOwner), d(std::make_unique<Private>()) {
   SetFixedCols(2);
+  SetOptions(Options() | goTabs);
   if (!IsDesigning()) {
     d->NameEd = new QLineEdit(this);
     d->NameEd->hide();
@@ -57,15 +59,20 @@ void TNTabEd::StateChanged() {
 
 void TNTabEd::AttachHooks(TDataTable& t) {
   t.OnDataChanged = [this](QObject*) {
+    CloseEditor();
     Notify(OnChange);
     Repaint();
   };
   t.OnSetupChanged = [this](QObject*) {
+    CloseEditor();
     Notify(OnChangeSetup);
     Repaint();
   };
   t.OnPercentDone = [this](QObject*, int percent) { Raise(OnPercentDone, this, percent); };
-  t.OnResize = [this](QObject*, int oc, int orows, int nc, int nr) { TableResized(oc, orows, nc, nr); };
+  t.OnResize = [this](QObject*, int oc, int orows, int nc, int nr) {
+    CloseEditor();
+    TableResized(oc, orows, nc, nr);
+  };
   t.OnSortExchange = [this](QObject*, int kind, int i, int j) {
     if (kind == sekColumns && d->SortIncludeHd && i >= 1 && j >= 1 && i <= int(d->DecP.size()) &&
         j <= int(d->DecP.size()))
@@ -97,32 +104,36 @@ void TNTabEd::TableResized(int OldCols, int, int NewCols, int NewRows) {
 int TNTabEd::ColOffset() const { return d->ColOffset; }
 int TNTabEd::RowOffset() const { return d->RowOffset; }
 
-void TNTabEd::SetNrOfColumns(int n) {
-  if (n < 1 || n == NrOfColumns()) return;
-  {
-    TFlagScope quiet(d->InternSuppPaint, true);
-    Data().Resize(n, NrOfRows());
+// Runs a change of the table's shape with output suppressed and the
+// in-place editor closed first. A size the table refuses (its cell limit
+// or no memory; the table stays as it was) and running out of memory while
+// the editor follows the new size raise the editor's own error.
+void TNTabEd::Reshape(const std::function<void()>& change) {
+  CloseEditor();
+  TFlagScope quiet(d->InternSuppPaint, true);
+  const auto noMemory = [this] {
+    return EVyrNTabedError(ComponentMessage(Name(), QStringLiteral("not enough memory on heap")));
+  };
+  try {
+    change();
+  } catch (const EVyrDStructError&) {
+    throw noMemory();
+  } catch (const std::bad_alloc&) {
+    throw noMemory();
   }
-  Notify(OnChangeSetup);
-  Repaint();
+}
+
+void TNTabEd::SetNrOfColumns(int n) {
+  if (n >= 1 && n != NrOfColumns()) Redimension(n, NrOfRows());
 }
 
 void TNTabEd::SetNrOfRows(int n) {
-  if (n < 1 || n == NrOfRows()) return;
-  {
-    TFlagScope quiet(d->InternSuppPaint, true);
-    Data().Resize(NrOfColumns(), n);
-  }
-  Notify(OnChangeSetup);
-  Repaint();
+  if (n >= 1 && n != NrOfRows()) Redimension(NrOfColumns(), n);
 }
 
 void TNTabEd::Redimension(int NrCols, int NrRows) {
   if (NrCols < 1 || NrRows < 1) return;
-  {
-    TFlagScope quiet(d->InternSuppPaint, true);
-    Data().Resize(NrCols, NrRows);
-  }
+  Reshape([&] { Data().Resize(NrCols, NrRows); });
   Notify(OnChangeSetup);
   Repaint();
 }
@@ -132,6 +143,7 @@ bool TNTabEd::AttribColVisible() const { return d->RowOffset == 1; }
 
 void TNTabEd::SetAttribRowVisible(bool v) {
   if (v == AttribRowVisible()) return;
+  CloseEditor();
   {
     TFlagScope quiet(d->InternSuppPaint, true);
     if (v) {
@@ -153,6 +165,7 @@ void TNTabEd::SetAttribRowVisible(bool v) {
 
 void TNTabEd::SetAttribColVisible(bool v) {
   if (v == AttribColVisible()) return;
+  CloseEditor();
   {
     TFlagScope quiet(d->InternSuppPaint, true);
     if (v) {
@@ -174,55 +187,35 @@ void TNTabEd::SetAttribColVisible(bool v) {
 
 void TNTabEd::InsertRow(int ix) {
   if (ix < 1 || ix > NrOfRows() + 1) return;
-  {
-    TFlagScope quiet(d->InternSuppPaint, true);
-    Data().InsertRow(ix);
-  }
+  Reshape([&] { Data().InsertRow(ix); });
   Repaint();
 }
 
 void TNTabEd::InsertColumn(int ix) {
   if (ix < 1 || ix > NrOfColumns() + 1) return;
-  {
-    TFlagScope quiet(d->InternSuppPaint, true);
-    Data().InsertColumn(ix);
-  }
+  Reshape([&] { Data().InsertColumn(ix); });
   Repaint();
 }
 
 void TNTabEd::RemoveRow(int ix) {
   if (ix < 1 || ix > NrOfRows() || NrOfRows() < 2) return;
-  {
-    TFlagScope quiet(d->InternSuppPaint, true);
-    HideEditor();
-    Data().RemoveRow(ix);
-  }
+  Reshape([&] { Data().RemoveRow(ix); });
   Repaint();
 }
 
 void TNTabEd::RemoveColumn(int ix) {
   if (ix < 1 || ix > NrOfColumns() || NrOfColumns() < 2) return;
-  {
-    TFlagScope quiet(d->InternSuppPaint, true);
-    HideEditor();
-    Data().RemoveColumn(ix);
-  }
+  Reshape([&] { Data().RemoveColumn(ix); });
   Repaint();
 }
 
 void TNTabEd::MirrorRows() {
-  {
-    TFlagScope quiet(d->InternSuppPaint, true);
-    Data().MirrorRows();
-  }
+  Reshape([&] { Data().MirrorRows(); });
   Repaint();
 }
 
 void TNTabEd::MirrorColumns() {
-  {
-    TFlagScope quiet(d->InternSuppPaint, true);
-    Data().MirrorColumns();
-  }
+  Reshape([&] { Data().MirrorColumns(); });
   Repaint();
 }
 
@@ -252,7 +245,7 @@ void TNTabEd::Clear() {
 void TNTabEd::AssignAnotherDataMatrix(TDataTable* NewDTab) {
   if (NewDTab == &d->OwnData) NewDTab = nullptr;
   if (NewDTab == d->ExtData) return;
-  HideEditor();
+  CloseEditor();
   const int oldCols = NrOfColumns(), oldRows = NrOfRows();
   if (d->ExtData) DetachHooks(*d->ExtData);
   d->ExtData = NewDTab;

@@ -87,13 +87,15 @@ struct TNTabEd::Private {
   TPoint LastPress{-1, -1};
   TGridCoord PressCell{-1, -1};
 
-  // The cell as it was when the in-place editor opened.
+  // The cell as it was when the in-place editor opened, and the text last
+  // applied to it.
   struct {
     int Col = -1, Row = -1;
     double Value = 0;
     std::uint8_t State = 0;
-    QString Text;
+    QString Text, Applied;
   } EditStart;
+  bool EditWriting = false;  // the in-place editor writes its cell
 
   TDataTable& Table() { return ExtData ? *ExtData : OwnData; }
   const TDataTable& Table() const { return ExtData ? *ExtData : OwnData; }

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the table editor tests: a shown editor with keyboard focus,
-// typing through real key events to whichever widget has the focus, and
+// typing through real key events to whichever widget takes them, and
 // a grid-cell press.
 #include <QApplication>
 #include <QTest>
@@ -20,8 +20,10 @@ inline std::unique_ptr<vyr::TNTabEd> ShownEditor(int w = 500, int h = 300) {
   return ed;
 }
 
+// An open pop-up list takes the keys first, as it does on screen.
 inline QWidget* FocusOr(QWidget* fallback) {
-  QWidget* f = QApplication::focusWidget();
+  QWidget* f = QApplication::activePopupWidget();
+  if (!f) f = QApplication::focusWidget();
   return f ? f : fallback;
 }
 
@@ -31,6 +33,12 @@ inline void Type(QWidget* ed, const QString& text) {
 
 inline void Key(QWidget* ed, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
   QTest::keyClick(FocusOr(ed), key, mods);
+}
+
+// Puts the cursor on data cell (c, r) of a shown editor.
+inline void Cursor(vyr::TNTabEd& ed, int c, int r) {
+  ed.SetSelection({c + ed.ColOffset(), r + ed.RowOffset(), c + ed.ColOffset(), r + ed.RowOffset()});
+  ed.setFocus();
 }
 
 // The centre of grid cell (col, row) in widget coordinates.

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -156,7 +157,7 @@ TEST(NTabEdClip, ExtractionIsBoundedByTheTableAndSkipsProtectedCells) {
   EXPECT_EQ(ed.Elem(2, 1), 0.0);  // protected
 }
 
-TEST(NTabEdClip, ClearAndPasteLeaveProtectedCellsAndReadOnlyDataAlone) {
+TEST(NTabEdClip, ClearPasteAndToggleEmptyLeaveProtectedCellsAndReadOnlyDataAlone) {
   TNTabEd ed;
   ed.Fill(3);
   ed.SetCellState(1, 1, csbReadOnly);
@@ -165,13 +166,17 @@ TEST(NTabEdClip, ClearAndPasteLeaveProtectedCellsAndReadOnlyDataAlone) {
   ed.PopupMenuClickClear();
   EXPECT_EQ(ed.Elem(1, 1), 3.0);
   EXPECT_EQ(ed.Elem(2, 1), 0.0);
+  ed.PopupMenuClickEmptyCells();
+  EXPECT_EQ(ed.CellState(1, 1) * 256 + ed.CellState(2, 1), csbReadOnly * 256 + csbEmpty);
   ed.SetDataReadOnly(true);
   SelectData(ed, 1, 2, 1, 2);
   ed.PopupMenuClickPaste();
   ed.PopupMenuClickClear();
   Clipboard().SetAsText(QStringLiteral("9"));
   ed.PopupMenuClickExtClip();
+  ed.PopupMenuClickEmptyCells();
   EXPECT_EQ(ed.Elem(1, 2), 3.0);
+  EXPECT_EQ(ed.CellState(1, 2), 0);
 }
 
 TEST(NTabEdClip, ClearHandlerReplacesClearingAndHooksComeBackAfterAThrow) {
@@ -246,12 +251,21 @@ TEST(NTabEdMenus, InsertColumnNamesTheNewOne) {
 TEST(NTabEdMenus, MarkRangeColumnRowAndAll) {
   TNTabEd ed;
   SelectData(ed, 2, 2, 2, 2);
-  ed.MarkCells(csbMarkA, true, 2);
+  ed.PopupMenuClickMarkACol();
   EXPECT_EQ(ed.NrOfMarkedDataA(), 4);
-  ed.MarkCells(csbMarkB, true, 3);
+  ed.DataMenu()->findChild<QAction*>(QStringLiteral("M2It3"))->trigger();  // mark B, row
   EXPECT_EQ(ed.NrOfMarkedDataB(), 3);
-  ed.MarkCells(csbMarkA, false, 4);
+  ed.PopupMenuClickUnMarkAAll();
   EXPECT_EQ(ed.NrOfMarkedDataA(), 0);
   ed.PopupMenuClickEmptyCells();
   EXPECT_TRUE(ed.IsEmpty(2, 2));
+}
+
+TEST(NTabEdClip, NonFiniteNumbersCopyAsTheShortFormWritesThem) {
+  TNTabEd ed;
+  for (int c = 1; c <= 3; ++c) ed.SetElem(c, 1, std::array{INFINITY, -INFINITY, NAN}[std::size_t(c - 1)]);
+  ed.InvertCellStates(csbInvalid);  // number cells holding non-finite values
+  SelectData(ed, 1, 1, 3, 1);
+  ed.PopupMenuClickCopy();
+  EXPECT_EQ(Clipboard().AsText(), QStringLiteral(" *\t*\t*\r\n"));
 }

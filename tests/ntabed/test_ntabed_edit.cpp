@@ -1,22 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
+#include <functional>
+#include <optional>
+#include <random>
 
 #include "NTabTestTools.h"
 
 using namespace vyr;
+using ntabtest::Cursor;
 using ntabtest::Key;
 using ntabtest::Type;
-
-namespace {
-
-// Puts the cursor on data cell (c, r) of a shown editor.
-void Cursor(TNTabEd& ed, int c, int r) {
-  ed.SetSelection({c + ed.ColOffset(), r + ed.RowOffset(), c + ed.ColOffset(), r + ed.RowOffset()});
-  ed.setFocus();
-}
-
-}  // namespace
 
 TEST(NTabEdEdit, TypingANumberWithCommaStoresIt) {
   auto ed = ntabtest::ShownEditor();
@@ -206,4 +202,84 @@ TEST(NTabEdEdit, CommentMemoKeepsLineBreaksAndStoresOnEnter) {
   QTest::keyClick(memo, Qt::Key_Return);
   EXPECT_FALSE(ed->CommentEditorActive());
   EXPECT_EQ(ed->Comment(), QStringLiteral("line1\nline2"));
+}
+
+TEST(NTabEdEdit, EditTextKeepsItsFieldWidthAndTabMovesOnFromTheEditor) {
+  auto ed = ntabtest::ShownEditor();
+  ed->SetNumWidth(8);
+  Cursor(*ed, 1, 1);
+  Key(ed.get(), Qt::Key_F2);
+  EXPECT_EQ(ed->InplaceEditor()->text(), QStringLiteral("   0.000"));
+  Key(ed.get(), Qt::Key_Tab);
+  EXPECT_EQ(ed->Col(), 2 + ed->ColOffset());
+  EXPECT_TRUE(ed->hasFocus());
+}
+
+TEST(NTabEdEdit, PickListOpensWithTheEditorAndOutlivesNumericCells) {
+  auto ed = ntabtest::ShownEditor();
+  ed->Data().SetMScaleType(2, mstNominal);
+  ed->Data().SetNominalID(2, 3, QStringLiteral("high"));
+  for (int c : {2, 1, 2}) {
+    Cursor(*ed, c, 1);
+    Type(ed.get(), QStringLiteral("h"));
+    EXPECT_EQ(ed->InplaceEditor()->completer()->popup()->isVisible(), c == 2);
+    Key(ed.get(), Qt::Key_Escape);  // the list, then the editor
+    Key(ed.get(), Qt::Key_Escape);
+  }
+}
+
+// Closing an editor left open writes back only what was typed, whatever
+// else changed the table meanwhile.
+TEST(NTabEdEdit, WritesMadeWhileTheEditorIsOpenSurviveAClickElsewhere) {
+  const std::pair<std::function<void(TNTabEd&)>, std::vector<double>> cases[] = {
+      {[](TNTabEd& e) { e.MirrorRows(); }, {40, 30, 20, 10}},
+      {[](TNTabEd& e) { e.InsertRow(1); }, {0, 10, 20, 30, 40}},
+      {[](TNTabEd& e) { e.SortRows(1, false, 1, 1, 3, 4, false); }, {40, 30, 20, 10}},
+      {[](TNTabEd& e) { e.SetElem(1, 1, 99); }, {99, 20, 30, 40}}};
+  for (const auto& [change, column] : cases) {
+    auto ed = ntabtest::ShownEditor();
+    for (int r = 1; r <= 4; ++r) ed->SetElem(1, r, 10.0 * r);
+    Cursor(*ed, 1, 1);
+    Key(ed.get(), Qt::Key_F2);
+    change(*ed);
+    ntabtest::Press(*ed, 4, 3);
+    for (int r = 1; r <= int(column.size()); ++r) EXPECT_EQ(ed->Elem(1, r), column[std::size_t(r - 1)]) << r;
+  }
+}
+
+TEST(NTabEdEdit, RandomOperationsWithEditorsLeftOpenMatchAShadowTable) {
+  auto ed = ntabtest::ShownEditor(600, 400);
+  using Cell = std::pair<double, int>;  // value and state
+  std::vector<std::vector<Cell>> shadow(4, std::vector<Cell>(3));  // [row][column]
+  std::mt19937 rng(20261208);
+  auto pick = [&](int n) { return int(rng() % unsigned(n)); };
+  std::optional<std::pair<int, int>> open;  // the cell typed into, and what it held before
+  Cell before;
+  for (int step = 0; step < 300; ++step) {
+    const int op = pick(6), c = 1 + pick(3), r = 1 + pick(int(shadow.size())), grow = shadow.size() < 7;
+    if (op == 1 && open) shadow[std::size_t(open->second - 1)][std::size_t(open->first - 1)] = before;
+    open.reset();
+    Cell& s = shadow[std::size_t(r - 1)][std::size_t(c - 1)];
+    if (op == 0) {
+      Cursor(*ed, c, r);
+      Type(ed.get(), QString::number(step % 10));
+      before = s, open = {c, r}, s = {step % 10, s.second & ~(csbInvalid | csbEmpty)};
+    } else if (op == 1) {
+      Key(ed.get(), Qt::Key_Escape);
+    } else if (op == 2) {
+      ed->MirrorRows();
+      std::reverse(shadow.begin(), shadow.end());
+    } else if (op == 3) {
+      grow ? ed->InsertRow(r) : ed->RemoveRow(r);
+      grow ? void(shadow.insert(shadow.begin() + (r - 1), std::vector<Cell>(3))) : void(shadow.erase(shadow.begin() + (r - 1)));
+    } else {
+      op == 4 ? ed->SetElem(c, r, step) : ed->SetElemMarkedB(c, r, true);
+      s = op == 4 ? Cell{step, s.second & ~(csbInvalid | csbEmpty)} : Cell{s.first, s.second | csbMarkB};
+    }
+    ASSERT_EQ(ed->NrOfRows(), int(shadow.size()));
+    for (int rr = 1; rr <= ed->NrOfRows(); ++rr)
+      for (int cc = 1; cc <= 3; ++cc)
+        ASSERT_EQ(Cell(ed->Elem(cc, rr), ed->CellState(cc, rr)), shadow[std::size_t(rr - 1)][std::size_t(cc - 1)])
+            << "step " << step << ", operation " << op << ", cell " << cc << "," << rr;
+  }
 }

@@ -149,6 +149,9 @@ TEST(NTabEdModel, PrecisionNumWidthAndNamesClamp) {
   EXPECT_EQ(layout, 2);
   ed.SetColName(1, QString(60, QLatin1Char('x')));
   EXPECT_EQ(ed.ColName(1), QString(50, QLatin1Char('x')));
+  const QString pair = QString(49, QLatin1Char('x')) + QString::fromUcs4(U"\U0001F600");
+  ed.SetRowName(1, pair), ed.SetPopupDCaptions(1, pair);  // never half a pair
+  EXPECT_EQ(ed.RowName(1) + ed.PopupDCaptions(1), QString(98, QLatin1Char('x')));
   ed.SetRowName(9, QStringLiteral("nowhere"));
   EXPECT_EQ(ed.RowName(9), QString());
 }
@@ -335,4 +338,18 @@ TEST(NTabEdAccessible, IsATableOfTheDataCells) {
   EXPECT_EQ(cell->rect().topLeft(), ed->mapToGlobal(QPoint(inside.Left + 2, inside.Top + 2)));
   ed->SetDataReadOnly(true);
   EXPECT_TRUE(cell->state().readOnly);
+}
+
+TEST(NTabEdModel, ARefusedSizeRaisesTheEditorsErrorAndChangesNothing) {
+  TNTabEd ed;
+  ed.setObjectName(QStringLiteral("Sheet"));
+  EXPECT_THROW(ed.Redimension(1 << 15, 1 << 15), EVyrNTabedError);
+  try {
+    ed.SetNrOfRows(1 << 27);
+    ADD_FAILURE();
+  } catch (const EVyrNTabedError& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Component \"Sheet\": not enough memory on heap"));
+  }
+  ExpectInvariants(ed);
+  EXPECT_EQ(ed.NrOfRows(), 4);
 }

@@ -11,6 +11,9 @@ TEST(NTabEdText, NumbersFollowPrecisionAndRange) {
   EXPECT_TRUE(NumberCellText(0.0004, 3, 1).contains(QLatin1Char('E')));
   EXPECT_TRUE(NumberCellText(1000000, 3, 1).contains(QLatin1Char('E')));
   EXPECT_EQ(NumberCellText(99999.999, 3, 1), QStringLiteral("99999.999"));
+  EXPECT_TRUE(NumberCellText(500000, 3, 1).contains(QLatin1Char('E')));
+  EXPECT_TRUE(NumberCellText(10000000, 1, 1).contains(QLatin1Char('E')));
+  EXPECT_EQ(NumberCellText(9999999.9, 1, 1) + NumberCellText(999999999, 0, 1), QStringLiteral("9999999.9999999999"));
   EXPECT_TRUE(NumberCellText(0.4, 0, 1).contains(QLatin1Char('E')));
   EXPECT_EQ(NumberCellText(123, 0, 1), QStringLiteral("123"));
   EXPECT_TRUE(NumberCellText(2, -1, 1).contains(QLatin1Char('E')));
