@@ -251,6 +251,27 @@ TEST(RLCsvFile, FieldsAreQuotedOnlyWhenTheyMustBe) {
   EXPECT_EQ(ReadFile(name), "\xEF\xBB\xBF" "C-2\r\n\r\n");
 }
 
+TEST(RLCsvFile, ALoneSurrogateBecomesOneReplacementInItsOwnField) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath("lone.csv");
+  const QChar high(char16_t(0xD800)), low(char16_t(0xDC00));
+  const struct {
+    QString first, second;
+    QByteArray written;
+  } cases[] = {{QString("a") + high, "b", "a\xEF\xBF\xBD,b"},
+               {QString("a") + high, QString(low) + "b", "a\xEF\xBF\xBD,\xEF\xBF\xBD" "b"},
+               {QString("a") + high, "\"", "a\xEF\xBF\xBD,\"\"\"\""}};
+  for (const auto& c : cases) {
+    TRLData d;
+    d.SetNrCols(2);
+    d.SetNrRows(1);
+    d.SetElem(1, 1, c.first);
+    d.SetElem(2, 1, c.second);
+    d.ExportCSV(name, csvComma, false, false, 1, 1, 2, 1);
+    EXPECT_EQ(ReadFile(name), "\xEF\xBB\xBF" + c.written + "\r\n") << c.written.toStdString();
+  }
+}
+
 TEST(RLCsvFile, ImportTakesTheWidestRecordAndKeepsTheColumnsLayout) {
   QTemporaryDir dir;
   const QString name = dir.filePath("in.csv");
