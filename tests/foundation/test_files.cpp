@@ -43,15 +43,6 @@ TEST(ReadLnStream, LongLineComesInPiecesWithoutLoss) {
   EXPECT_EQ(ReadAll("abcdef\nxy", 3), QStringList({"abc", "def", "xy"}));
 }
 
-TEST(ReadLnStream, TellsWhetherAPieceEndsItsLine) {
-  QBuffer buffer;
-  buffer.setData("abcdef\nxyz");
-  buffer.open(QIODevice::ReadOnly);
-  QList<bool> ended;
-  for (bool eof = false, end = false; !eof; ended << end) ReadLnStream(buffer, eof, 3, &end);
-  EXPECT_EQ(ended, QList<bool>({false, true, true}));
-}
-
 TEST(ReadLnStream, MaximumCountsCharactersNotBytes) {
   EXPECT_EQ(ReadAll("äöüß\n", 2), QStringList({"äö", "üß"}));
   EXPECT_EQ(ReadAll("€x", 0), QStringList({"€", "x"}));  // below 1 counts as 1

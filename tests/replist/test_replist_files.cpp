@@ -253,23 +253,14 @@ TEST(RLCsvFile, FieldsAreQuotedOnlyWhenTheyMustBe) {
 
 TEST(RLCsvFile, ALoneSurrogateBecomesOneReplacementInItsOwnField) {
   QTemporaryDir dir;
-  const QString name = dir.filePath("lone.csv");
-  const QChar high(char16_t(0xD800)), low(char16_t(0xDC00));
-  const struct {
-    QString first, second;
-    QByteArray written;
-  } cases[] = {{QString("a") + high, "b", "a\xEF\xBF\xBD,b"},
-               {QString("a") + high, QString(low) + "b", "a\xEF\xBF\xBD,\xEF\xBF\xBD" "b"},
-               {QString("a") + high, "\"", "a\xEF\xBF\xBD,\"\"\"\""}};
-  for (const auto& c : cases) {
-    TRLData d;
-    d.SetNrCols(2);
-    d.SetNrRows(1);
-    d.SetElem(1, 1, c.first);
-    d.SetElem(2, 1, c.second);
-    d.ExportCSV(name, csvComma, false, false, 1, 1, 2, 1);
-    EXPECT_EQ(ReadFile(name), "\xEF\xBB\xBF" + c.written + "\r\n") << c.written.toStdString();
-  }
+  const QString name = dir.filePath("lone.csv"), high(QChar(0xD800)), low(QChar(0xDC00));
+  TRLData d;
+  d.SetNrCols(3);
+  d.SetNrRows(1);
+  const QString cells[] = {"a" + high, low + high, "\""};
+  for (int c = 1; c <= 3; ++c) d.SetElem(c, 1, cells[c - 1]);
+  d.ExportCSV(name, csvComma, false, false, 1, 1, 3, 1);
+  EXPECT_EQ(ReadFile(name), "\xEF\xBB\xBF" "a\xEF\xBF\xBD,\xEF\xBF\xBD\xEF\xBF\xBD,\"\"\"\"\r\n");
 }
 
 TEST(RLCsvFile, ImportTakesTheWidestRecordAndKeepsTheColumnsLayout) {

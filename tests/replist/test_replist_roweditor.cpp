@@ -168,22 +168,19 @@ TEST(RowEditor, EnterInAnyEditableFieldIsOk) {
 }
 
 TEST(RowEditor, TheViewsDialogHandlersCloseTheRunningDialog) {
-  const struct {
-    std::function<void(TReportListView&)> act;
-    int result;
-  } cases[] = {{[](TReportListView& v) { v.EdRowOKClick(&v); }, mrOk},
-               {[](TReportListView& v) { v.EdRowCancelClick(&v); }, mrCancel},
-               {[](TReportListView& v) { QChar k(u'\r'); v.EdRowKeyPress(&v, k); }, mrOk},
-               {[](TReportListView& v) { QChar k(u'a'); v.EdRowKeyPress(&v, k); }, 7}};
-  for (const auto& c : cases) {
+  const std::pair<std::function<void(TReportListView&)>, int> cases[] = {
+      {[](TReportListView& v) { v.EdRowOKClick(&v); }, mrOk},
+      {[](TReportListView& v) { v.EdRowCancelClick(&v); }, mrCancel},
+      {[](TReportListView& v) { QChar k(u'\r'); v.EdRowKeyPress(&v, k); }, mrOk},
+      {[](TReportListView& v) { QChar k(u'a'); v.EdRowKeyPress(&v, k); }, 7}};  // stays open
+  for (const auto& [act, result] : cases) {
     TReportListView v;
-    Columns(v, 1, {"A"}, {"[s][90]"});
     Answer answer([&](QDialog& d) {
-      d.setResult(7);  // left as it is while the dialog stays open
-      c.act(v);
+      d.setResult(7);
+      act(v);
       return d.result();
     });
-    EXPECT_EQ(v.EditRowEntries(1, 0, 0), c.result);
+    EXPECT_EQ(v.EditRowEntries(1, 0, 0), result);
   }
 }
 
