@@ -20,12 +20,6 @@ E ClampEnum(const E& value, E first, E last) {
   return E(std::clamp(raw, U(first), U(last)));
 }
 
-// The same for an ordinal, as stored forms hold it.
-template <typename E>
-E ClampEnum(int ordinal, E first, E last) {
-  return E(std::clamp(ordinal, int(first), int(last)));
-}
-
 // value when it lies in first..last, else outside: for an enumeration whose
 // larger ordinals mean one of its values (a frame style above the last
 // draws no frame).
