@@ -14,9 +14,10 @@ bool IsPathSeparator(QChar c) { return c == QLatin1Char('/') || c == QLatin1Char
 
 }  // namespace
 
-QString ReadLnStream(QIODevice& stream, bool& eof, int maxLength) {
+QString ReadLnStream(QIODevice& stream, bool& eof, int maxLength, bool* lineEnded) {
   maxLength = std::max(maxLength, 1);
   QByteArray line;
+  bool cut = false;
   if (stream.isReadable()) {
     int characters = 0;
     char byte;
@@ -30,6 +31,7 @@ QString ReadLnStream(QIODevice& stream, bool& eof, int maxLength) {
       // A full piece ends before the next character, never inside one.
       if (!IsUtf8Continuation(byte) && characters == maxLength) {
         stream.ungetChar(byte);
+        cut = true;
         break;
       }
       if (!IsUtf8Continuation(byte)) ++characters;
@@ -37,6 +39,7 @@ QString ReadLnStream(QIODevice& stream, bool& eof, int maxLength) {
     }
   }
   eof = !stream.isReadable() || stream.atEnd();
+  if (lineEnded) *lineEnded = !cut;
   return QString::fromUtf8(line);
 }
 

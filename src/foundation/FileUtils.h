@@ -10,7 +10,9 @@ namespace vyr {
 // maxLength, the rest following with the next calls, so nothing is lost;
 // maxLength below 1 counts as 1. eof is set when the stream has nothing
 // more to read; a device that is not readable gives an empty text and eof.
-QString ReadLnStream(QIODevice& stream, bool& eof, int maxLength);
+// lineEnded, when given, tells whether the text ends its line (a line end
+// or the stream's end followed) or is a piece with more of the line to come.
+QString ReadLnStream(QIODevice& stream, bool& eof, int maxLength, bool* lineEnded = nullptr);
 
 // Whether path names an existing folder (a trailing separator is allowed).
 bool DirExists(const QString& path);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "labels/NumLabPrivate.h"
 
 VYR_REGISTER_CONTROL(TNumLab, "labels/Vyr_NumLab.h")
@@ -47,7 +48,7 @@ void TNumLab::SetValue(double value) {
   Changed();
 }
 TDisplay TNumLab::DisplayType() const { return d->DisplayType; }
-void TNumLab::SetDisplayType(TDisplay value) { Store(d->DisplayType, value); }
+void TNumLab::SetDisplayType(TDisplay value) { Store(d->DisplayType, ClampEnum(value, dtFloat, dtEEngNoDP)); }
 int TNumLab::Precision() const { return d->DecP; }
 void TNumLab::SetPrecision(int value) {
   if (value >= 0) Store(d->DecP, std::min(value, kMaxPrecision));
@@ -75,15 +76,15 @@ void TNumLab::SetLeftText(const QString& value) { Store(d->LeftText, value); }
 QString TNumLab::RightText() const { return d->RightText; }
 void TNumLab::SetRightText(const QString& value) { Store(d->RightText, value); }
 TAlignment TNumLab::Alignment() const { return d->Alignment; }
-void TNumLab::SetAlignment(TAlignment value) { Store(d->Alignment, value); }
+void TNumLab::SetAlignment(TAlignment value) { Store(d->Alignment, ClampEnum(value, taLeftJustify, taCenter)); }
 TAlignment TNumLab::LeftTextAlignment() const { return d->LTAlignment; }
-void TNumLab::SetLeftTextAlignment(TAlignment value) { Store(d->LTAlignment, value); }
+void TNumLab::SetLeftTextAlignment(TAlignment value) { Store(d->LTAlignment, ClampEnum(value, taLeftJustify, taCenter)); }
 TAlignment TNumLab::RightTextAlignment() const { return d->RTAlignment; }
-void TNumLab::SetRightTextAlignment(TAlignment value) { Store(d->RTAlignment, value); }
+void TNumLab::SetRightTextAlignment(TAlignment value) { Store(d->RTAlignment, ClampEnum(value, taLeftJustify, taCenter)); }
 TFrameStyle TNumLab::FrameStyle() const { return d->FrameStyle; }
-void TNumLab::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, value); }
+void TNumLab::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 TColorScheme TNumLab::ColorScheme() const { return d->ColorScheme; }
-void TNumLab::SetColorScheme(TColorScheme value) { Store(d->ColorScheme, value); }
+void TNumLab::SetColorScheme(TColorScheme value) { Store(d->ColorScheme, ClampEnum(value, csFixed, csSystem)); }
 TColor TNumLab::ColorLabBakG() const { return d->ColorLabBakG; }
 void TNumLab::SetColorLabBakG(TColor value) { Store(d->ColorLabBakG, value); }
 TColor TNumLab::ColorLabText() const { return d->ColorLabText; }

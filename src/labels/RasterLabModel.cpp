@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "labels/RasterFont.h"
 #include "labels/RasterLabPrivate.h"
 
@@ -84,15 +85,16 @@ void TRasterLab::SetDotSpacing(int value) {
 void TRasterLab::SetColorDotOn(TColor value) { Store(d->FColorDotOn, value); }
 void TRasterLab::SetColorDotOff(TColor value) { Store(d->FColorDotOff, value); }
 void TRasterLab::SetColorLabBakG(TColor value) { Store(d->FColorLabBakG, value); }
-void TRasterLab::SetCharBlockMode(TRDBlockMode value) { Store(d->FCharBlockMode, value); }
+void TRasterLab::SetCharBlockMode(TRDBlockMode value) { Store(d->FCharBlockMode, ClampEnum(value, rdbmOff, rdbmRaster)); }
 void TRasterLab::SetProportional(bool value) { Store(d->FProportional, value); }
 void TRasterLab::SetPosX(int value) { Store(d->FXPos, std::clamp(value, -kMaxPos, kMaxPos)); }
 void TRasterLab::SetPosY(int value) { Store(d->FYPos, std::clamp(value, -kMaxPos, kMaxPos)); }
 void TRasterLab::SetScrollLoop(bool value) { Store(d->FScrollLoop, value); }
-void TRasterLab::SetFrameStyle(TFrameStyle value) { Store(d->FFrameStyle, value); }
+void TRasterLab::SetFrameStyle(TFrameStyle value) { Store(d->FFrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 void TRasterLab::SetFrameStyleOrdinal(int value) { SetFrameStyle(TFrameStyle(std::clamp(value, 0, 255))); }
 
 void TRasterLab::SetColorScheme(TColorScheme value) {
+  value = ClampEnum(value, csFixed, csSystem);
   d->FLines = LineColorsOf(value);
   Store(d->FColorScheme, value);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "host/EnumClamp.h"
 #include "labels/RasterLabPrivate.h"
 
 namespace vyr {
@@ -31,6 +32,7 @@ bool Step(int& offset, int increment, int extent, int length, bool forward, bool
 }  // namespace
 
 void TRasterLab::SetScrollMode(TRDScrollMode value) {
+  value = ClampEnum(value, rdsmOff, rdsmUp);
   if (value == d->FScrollMode) return;
   d->FScrollMode = value;
   if (!IsDesigning()) {

@@ -6,6 +6,7 @@
 #include "foundation/Rounding.h"
 #include "foundation/TextPlacement.h"
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "labels/RotLabPrivate.h"
 
 VYR_REGISTER_CONTROL(TRotLab, "labels/Vyr_RotLab.h")
@@ -70,7 +71,7 @@ void TRotLab::SetAutoCenter(bool value) {
     Repaint();
 }
 TAlignment TRotLab::Alignment() const { return d->Alignment; }
-void TRotLab::SetAlignment(TAlignment value) { Store(d->Alignment, value); }
+void TRotLab::SetAlignment(TAlignment value) { Store(d->Alignment, ClampEnum(value, taLeftJustify, taCenter)); }
 bool TRotLab::AntiAlias() const { return d->AntiAlias; }
 void TRotLab::SetAntiAlias(bool value) { Store(d->AntiAlias, value); }
 bool TRotLab::IsTransparent() const { return d->Transparent; }
@@ -81,7 +82,7 @@ void TRotLab::SetTransparent(bool value) {
   Repaint();
 }
 TFrameStyle TRotLab::FrameStyle() const { return d->FrameStyle; }
-void TRotLab::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, value); }
+void TRotLab::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 
 void TRotLab::SetColor(TColor color) {
   if (color == Color()) return;

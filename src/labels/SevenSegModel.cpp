@@ -4,6 +4,7 @@
 
 #include "foundation/NumRoutines.h"
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "labels/SevenSegPrivate.h"
 
 VYR_REGISTER_CONTROL(TSevenSeg, "labels/Vyr_sevenseg.h")
@@ -70,12 +71,14 @@ void TSevenSeg::SetInterDigDist(int value) {
 }
 
 void TSevenSeg::SetFrameStyle(TFrameStyle value) {
+  value = EnumOr(value, fsNone, fsEtched, fsNone);
   if (value == d->FFrameStyle) return;
   d->FFrameStyle = value;
   Invalidate();
 }
 
 void TSevenSeg::SetColorScheme(TColorScheme value) {
+  value = ClampEnum(value, csFixed, csSystem);
   if (value == d->FColorScheme) return;
   d->FColorScheme = value;
   d->FLines = LineColorsOf(value);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "meter/MeterPrivate.h"
 
 VYR_REGISTER_CONTROL(TMeter, "meter/Vyr_Meter.h")
@@ -76,7 +77,7 @@ void TMeter::StyleChanged(TObject*) {
 }
 
 TMeterLayout TMeter::MeterLayout() const { return d->FMeterLayout; }
-void TMeter::SetMeterLayout(TMeterLayout value) { Store(d->FMeterLayout, value); }
+void TMeter::SetMeterLayout(TMeterLayout value) { Store(d->FMeterLayout, ClampEnum(value, mlCirc90, mlCirc360)); }
 int TMeter::MeterDecPlaces() const { return d->FMeterDecPlaces; }
 void TMeter::SetMeterDecPlaces(int value) { Store(d->FMeterDecPlaces, std::clamp(value, 0, 4)); }
 int TMeter::MeterNrTicks() const { return d->FMeterNrTicks; }
@@ -108,7 +109,7 @@ void TMeter::SetColorBakG(TColor value) { Store(d->FColorBakG, value); }
 TColor TMeter::ColorCover() const { return d->FColorCover; }
 void TMeter::SetColorCover(TColor value) { Store(d->FColorCover, value); }
 TColorScheme TMeter::ColorScheme() const { return d->FColorScheme; }
-void TMeter::SetColorScheme(TColorScheme value) { Store(d->FColorScheme, value); }
+void TMeter::SetColorScheme(TColorScheme value) { Store(d->FColorScheme, ClampEnum(value, csFixed, csSystem)); }
 bool TMeter::LimWatchHighOn() const { return d->FLimWatchHighOn; }
 void TMeter::SetLimWatchHighOn(bool value) { Store(d->FLimWatchHighOn, value); }
 bool TMeter::LimWatchLowOn() const { return d->FLimWatchLowOn; }
@@ -128,13 +129,13 @@ void TMeter::SetAnchorCovered(bool value) { Store(d->FAnchorCovered, value); }
 int TMeter::AnchorSize() const { return d->FAnchorSize; }
 void TMeter::SetAnchorSize(int value) { Store(d->FAnchorSize, std::clamp(value, 0, kMaxRim)); }
 TBkgFill TMeter::BkgndFillMode() const { return d->FBkgndFillMode; }
-void TMeter::SetBkgndFillMode(TBkgFill value) { StoreAlways(d->FBkgndFillMode, value); }
+void TMeter::SetBkgndFillMode(TBkgFill value) { StoreAlways(d->FBkgndFillMode, ClampEnum(value, bfNatural, bfTile)); }
 QString TMeter::Caption() const { return d->FCaption; }
 void TMeter::SetCaption(const QString& value) { StoreAlways(d->FCaption, value); }
 const TFont& TMeter::FontCaption() const { return d->FFontCaption; }
 void TMeter::SetFontCaption(const TFont& font) { StoreAlways(d->FFontCaption, font); }
 TFrameStyle TMeter::FrameStyle() const { return d->FFrameStyle; }
-void TMeter::SetFrameStyle(TFrameStyle value) { Store(d->FFrameStyle, value); }
+void TMeter::SetFrameStyle(TFrameStyle value) { Store(d->FFrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 
 int TMeter::ColorSchemeOrdinal() const { return d->FColorScheme; }
 void TMeter::SetColorSchemeOrdinal(int value) { SetColorScheme(SchemeOf(value)); }

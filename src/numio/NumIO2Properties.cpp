@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/EnumClamp.h"
 #include "numio/NumIO2Private.h"
 
 namespace vyr {
@@ -64,6 +65,7 @@ void TNumIO2::SetFrameStyle(TFrameStyle value) {
 
 TColorScheme TNumIO2::ColorScheme() const { return d->FColorScheme; }
 void TNumIO2::SetColorScheme(TColorScheme value) {
+  value = ClampEnum(value, csFixed, csSystem);
   if (value == d->FColorScheme) return;
   d->FColorScheme = value;
   d->FLines = LineColorsOf(value);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "onoffbut/OnOffButPrivate.h"
 
 VYR_REGISTER_CONTROL(TOnOffBut, "onoffbut/Vyr_onoffbut.h")
@@ -121,13 +122,13 @@ QString TOnOffBut::BottomText() const { return d->BottomText; }
 void TOnOffBut::SetBottomText(const QString& value) { Store(d->BottomText, value); }
 
 TAlignment TOnOffBut::LeftTextAlignment() const { return d->LeftTextAlignment; }
-void TOnOffBut::SetLeftTextAlignment(TAlignment value) { Store(d->LeftTextAlignment, value); }
+void TOnOffBut::SetLeftTextAlignment(TAlignment value) { Store(d->LeftTextAlignment, ClampEnum(value, taLeftJustify, taCenter)); }
 TAlignment TOnOffBut::RightTextAlignment() const { return d->RightTextAlignment; }
-void TOnOffBut::SetRightTextAlignment(TAlignment value) { Store(d->RightTextAlignment, value); }
+void TOnOffBut::SetRightTextAlignment(TAlignment value) { Store(d->RightTextAlignment, ClampEnum(value, taLeftJustify, taCenter)); }
 TAlignment TOnOffBut::TopTextAlignment() const { return d->TopTextAlignment; }
-void TOnOffBut::SetTopTextAlignment(TAlignment value) { Store(d->TopTextAlignment, value); }
+void TOnOffBut::SetTopTextAlignment(TAlignment value) { Store(d->TopTextAlignment, ClampEnum(value, taLeftJustify, taCenter)); }
 TAlignment TOnOffBut::BottomTextAlignment() const { return d->BottomTextAlignment; }
-void TOnOffBut::SetBottomTextAlignment(TAlignment value) { Store(d->BottomTextAlignment, value); }
+void TOnOffBut::SetBottomTextAlignment(TAlignment value) { Store(d->BottomTextAlignment, ClampEnum(value, taLeftJustify, taCenter)); }
 
 namespace {
 TAlignment AlignmentOf(int value) { return TAlignment(std::clamp(value, 0, int(taCenter))); }
@@ -143,10 +144,10 @@ void TOnOffBut::SetColorText(TColor value) { Store(d->ColorText, value); }
 TColor TOnOffBut::ColorBackgnd() const { return d->ColorBackgnd; }
 void TOnOffBut::SetColorBackgnd(TColor value) { Store(d->ColorBackgnd, value); }
 TColorScheme TOnOffBut::ColorScheme() const { return d->ColorScheme; }
-void TOnOffBut::SetColorScheme(TColorScheme value) { Store(d->ColorScheme, value); }
+void TOnOffBut::SetColorScheme(TColorScheme value) { Store(d->ColorScheme, ClampEnum(value, csFixed, csSystem)); }
 void TOnOffBut::SetColorSchemeOrdinal(int value) { SetColorScheme(TColorScheme(std::clamp(value, 0, 255))); }
 TFrameStyle TOnOffBut::FrameStyle() const { return d->FrameStyle; }
-void TOnOffBut::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, value); }
+void TOnOffBut::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 void TOnOffBut::SetFrameStyleOrdinal(int value) { SetFrameStyle(TFrameStyle(std::clamp(value, 0, 255))); }
 
 bool TOnOffBut::IsTransparent() const { return d->Transparent; }

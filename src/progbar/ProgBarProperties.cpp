@@ -5,6 +5,7 @@
 
 #include "foundation/NumRoutines.h"
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "progbar/ProgBarPrivate.h"
 
 VYR_REGISTER_CONTROL(TProgBar, "progbar/Vyr_ProgBar.h")
@@ -57,7 +58,7 @@ void TProgBar::SetRange(double a, double b) {
   Repaint();
 }
 TDirection TProgBar::Direction() const { return d->Direction; }
-void TProgBar::SetDirection(TDirection value) { Store(d->Direction, value); }
+void TProgBar::SetDirection(TDirection value) { Store(d->Direction, ClampEnum(value, diBottomToTop, diLeftToRight)); }
 
 TColor TProgBar::ColorMargin() const { return d->ColorMargin; }
 void TProgBar::SetColorMargin(TColor value) { Store(d->ColorMargin, value); }
@@ -66,7 +67,7 @@ void TProgBar::SetColorBackGnd(TColor value) { Store(d->ColorBackGnd, value); }
 bool TProgBar::ShowColorGradient() const { return d->ShowColorGradient; }
 void TProgBar::SetShowColorGradient(bool value) { Store(d->ShowColorGradient, value); }
 TColorMapping TProgBar::ColorMapMode() const { return d->ColorMapMode; }
-void TProgBar::SetColorMapMode(TColorMapping value) { Store(d->ColorMapMode, value); }
+void TProgBar::SetColorMapMode(TColorMapping value) { Store(d->ColorMapMode, ClampEnum(value, cgmCover, cgmMove)); }
 TColor TProgBar::ColorGrid() const { return d->ColorGrid; }
 void TProgBar::SetColorGrid(TColor value) { Store(d->ColorGrid, value); }
 int TProgBar::GridDist() const { return d->GridDist; }
@@ -81,11 +82,11 @@ void TProgBar::SetMarginTop(int value) { Store(d->MarginTop, ClampMargin(value))
 int TProgBar::MarginBottom() const { return d->MarginBottom; }
 void TProgBar::SetMarginBottom(int value) { Store(d->MarginBottom, ClampMargin(value)); }
 TFrameStyle TProgBar::FrameStyleOuter() const { return d->FrameStyleOuter; }
-void TProgBar::SetFrameStyleOuter(TFrameStyle value) { Store(d->FrameStyleOuter, value); }
+void TProgBar::SetFrameStyleOuter(TFrameStyle value) { Store(d->FrameStyleOuter, EnumOr(value, fsNone, fsEtched, fsNone)); }
 TFrameStyle TProgBar::FrameStyleInner() const { return d->FrameStyleInner; }
-void TProgBar::SetFrameStyleInner(TFrameStyle value) { Store(d->FrameStyleInner, value); }
+void TProgBar::SetFrameStyleInner(TFrameStyle value) { Store(d->FrameStyleInner, EnumOr(value, fsNone, fsEtched, fsNone)); }
 TColorScheme TProgBar::ColorScheme() const { return d->ColorScheme; }
-void TProgBar::SetColorScheme(TColorScheme value) { Store(d->ColorScheme, value); }
+void TProgBar::SetColorScheme(TColorScheme value) { Store(d->ColorScheme, ClampEnum(value, csFixed, csSystem)); }
 
 QString TProgBar::BackGroundImg() const { return d->BackGroundImg; }
 void TProgBar::SetBackGroundImg(const QString& fileName) {
@@ -126,7 +127,7 @@ void TProgBar::SetTextDecPlaces(int value) {
   Repaint();
 }
 TAlignment TProgBar::TextAlignment() const { return d->TextAlignment; }
-void TProgBar::SetTextAlignment(TAlignment value) { Store(d->TextAlignment, value); }
+void TProgBar::SetTextAlignment(TAlignment value) { Store(d->TextAlignment, ClampEnum(value, taLeftJustify, taCenter)); }
 int TProgBar::TextAngle() const { return d->TextAngle; }
 void TProgBar::SetTextAngle(int value) {
   d->TextAngle = std::clamp(value, 0, 360);

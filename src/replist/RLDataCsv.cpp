@@ -65,7 +65,9 @@ class TCsvWriter {
   QIODevice& FOut;
   char FSep;
   QByteArray FBuf;
-  QStringEncoder FEncoder{QStringEncoder::Utf8};
+  // Stateless: each field is encoded on its own, a lone surrogate at its end
+  // becoming U+FFFD there instead of at the start of the next field.
+  QStringEncoder FEncoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
   bool FFailed = false;
 };
 

@@ -59,35 +59,75 @@ QString TrimBlanks(const QString& s) {
 
 QString WantedIdentifier(const QString& DataID) { return TrimBlanks(DataID.toLower()); }
 
-bool MatchesWanted(const QString& line, const QString& wanted) {
-  QString identifier;
-  return IsRepListStartLine(line, identifier) && (wanted.isEmpty() || TrimBlanks(identifier.toLower()) == wanted);
-}
+constexpr QStringView kStartTag = u"<replist", kWord = u"vyrkitset", kIdOpen = u"id=\"";
+// Characters of a piece kept before the next one, so that a text cut
+// between two pieces is found: the longest searched text less one.
+constexpr qsizetype kCarried = kWord.size() - 1;
+// Most characters one identifier character takes in the file: a reference.
+constexpr qsizetype kMaxEncodedLength = kMaxReferenceLength + 2;
+
+// Follows one line piece by piece, in bounded memory: whether it holds the
+// start tag and the word, and the text of its first id attribute as far as
+// it can still equal the wanted identifier.
+class TStartLine {
+ public:
+  // wanted: lower case, trimmed; empty accepts any identifier.
+  explicit TStartLine(const QString& wanted) : FWanted(wanted) {}
+
+  void Add(const QString& piece) {
+    const QString text = FCarry + piece.toLower();
+    FTag = FTag || text.contains(kStartTag);
+    FWord = FWord || text.contains(kWord);
+    qsizetype from = FCarry.size();
+    const qsizetype open = FId == kNoId ? text.indexOf(kIdOpen) : -1;
+    if (open >= 0) {
+      FId = kInId;
+      from = open + kIdOpen.size();
+    }
+    if (FId == kInId) {
+      const qsizetype close = text.indexOf(u'"', from);
+      Collect(QStringView(text).sliced(from, (close < 0 ? text.size() : close) - from));
+      if (close >= 0) FId = kIdClosed;
+    }
+    FCarry = text.right(kCarried);
+  }
+  bool Matches() const {
+    if (!FTag || !FWord) return false;
+    return FWanted.isEmpty() ||
+           (FId == kIdClosed && !FTooLong && TrimBlanks(DecodeReferences(FIdentifier).toLower()) == FWanted);
+  }
+
+ private:
+  void Collect(QStringView part) {
+    if (FWanted.isEmpty() || FTooLong) return;
+    FTooLong = FIdentifier.size() + part.size() > FWanted.size() * kMaxEncodedLength;
+    if (!FTooLong) FIdentifier.append(part);
+  }
+
+  enum { kNoId, kInId, kIdClosed } FId = kNoId;
+  QString FWanted, FCarry, FIdentifier;
+  bool FTag = false, FWord = false, FTooLong = false;
+};
 
 bool ScanLines(QIODevice& in, const QString& wanted) {
+  TStartLine line(wanted);
   bool eof = !in.isReadable() || in.atEnd();
   while (!eof) {
-    if (MatchesWanted(ReadLnStream(in, eof, kMaxCheckedLineLength), wanted)) return true;
+    bool ended = true;
+    line.Add(ReadLnStream(in, eof, kMaxCheckedLineLength, &ended));
+    if (!ended) continue;
+    if (line.Matches()) return true;
+    line = TStartLine(wanted);
   }
   return false;
 }
 
 }  // namespace
 
-bool IsRepListStartLine(const QString& Line, QString& Identifier) {
-  Identifier.clear();
-  const QString line = Line.toLower();
-  if (!line.contains(u"<replist") || !line.contains(u"vyrkitset")) return false;
-  const qsizetype p = line.indexOf(u"id=\"");
-  if (p < 0) return true;
-  // The identifier runs to the next double quote; without one there is none.
-  const qsizetype close = line.indexOf(u'"', p + 4);
-  if (close >= 0) Identifier = TrimBlanks(DecodeReferences(line.mid(p + 4, close - p - 4)));
-  return true;
-}
-
 bool RepListStartLineMatches(const QString& Line, const QString& DataID) {
-  return MatchesWanted(Line, WantedIdentifier(DataID));
+  TStartLine line(WantedIdentifier(DataID));
+  line.Add(Line);
+  return line.Matches();
 }
 
 bool CheckIfValidReplist(const QString& FName, const QString& DataID) {

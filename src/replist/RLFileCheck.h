@@ -10,16 +10,17 @@ namespace vyr {
 // True when some line of the file opens a report list whose identifier
 // equals DataID (case and blanks around both ignored; character references
 // such as &amp; in the identifier, of at most 16 characters between "&" and
-// ";", are read as the characters they stand for). An empty DataID accepts any list; an id attribute without its
-// closing quote gives an empty identifier. Raises EInOutError naming the
-// file when it cannot be opened or read.
+// ";", are read as the characters they stand for). An empty DataID accepts
+// any list; an id attribute without its closing quote gives an empty
+// identifier. Lines of any length are read in pieces of bounded size, so
+// memory stays bounded: an identifier taking more than 18 characters in
+// the file per character of DataID is not DataID. Raises EInOutError naming
+// the file when it cannot be opened or read.
 bool CheckIfValidReplist(const QString& FName, const QString& DataID);
 // The same over the stream's lines from its position on; it is left after
 // the first matching line, or at its end.
 bool CheckIfValidReplist(QIODevice& InStream, const QString& DataID);
 
-// The test applied to each line; Identifier gets the line's identifier.
-bool IsRepListStartLine(const QString& Line, QString& Identifier);
 // Whether the line opens a list with the identifier DataID as above.
 bool RepListStartLineMatches(const QString& Line, const QString& DataID);
 

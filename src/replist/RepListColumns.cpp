@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "foundation/CellText.h"
+#include "host/EnumClamp.h"
 #include "replist/RLCellMarks.h"
 #include "replist/RepListPrivate.h"
 
@@ -60,6 +61,7 @@ TAlignment TReportListView::ColumnAlignment(int ColNr) const {
 }
 
 void TReportListView::SetColumnAlignment(int ColNr, TAlignment Value) {
+  Value = ClampEnum(Value, taLeftJustify, taCenter);
   TRLColumnSettings* column = d->Column(ColNr);
   if (!column || column->Alignment == Value) return;
   column->Alignment = Value;

@@ -1,6 +1,8 @@
 #pragma once
 // The state of a TReportListView, kept out of the installed header so that
 // a field added later leaves the public class's layout as it is.
+#include <QDialog>
+#include <QPointer>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -53,6 +55,8 @@ struct TReportListView::Private {
   TColor InterRowColor = 0x0000FF;
   int InterRowWidth = 3;
   bool FixedColOne = false;
+  // The row editor's dialog while it runs.
+  QPointer<QDialog> ContainerForm;
   // The cell the in-place editor opened on, the text it showed and the
   // string stored then: closing it without an edit puts that string back.
   struct TEditStart {

@@ -8,6 +8,7 @@
 #include "foundation/NumRoutines.h"
 #include "host/Modal.h"
 #include "host/SpeedButton.h"
+#include "replist/RepListPrivate.h"
 
 namespace vyr {
 
@@ -20,19 +21,18 @@ struct TOwnForm {
   ~TOwnForm() { delete Form.data(); }
 };
 
-TSpeedButton* AddButton(QDialog& form, const QString& name, const QString& caption, int left, bool ok) {
+using THandler = void (TReportListView::*)(TObject*);
+
+TSpeedButton* AddButton(QDialog& form, TReportListView& view, const QString& name, const QString& caption, int left,
+                        THandler handler) {
   auto* button = new TSpeedButton(&form);
   button->setObjectName(name);
   button->SetFlat(true);
   button->SetCaption(caption);
   button->SetBounds(left, kRowEditorButtonTop, kRowEditorButtonWidth, kRowEditorButtonHeight);
-  QPointer<QDialog> target(&form);
-  button->OnClick = [target, ok](TObject*) {
-    if (!target) return;
-    if (ok)
-      target->accept();
-    else
-      target->reject();
+  QPointer<TReportListView> target(&view);
+  button->OnClick = [target, handler](TObject* Sender) {
+    if (target) (target->*handler)(Sender);
   };
   return button;
 }
@@ -124,7 +124,7 @@ void TRowEditor::AddColumn(QDialog& form, int c, int band) {
   if (field.Format.ReadOnly)
     ShowReadOnly(*widget);
   else
-    CloseOnEnter(form, *widget);
+    CloseOnEnter(*FView, *widget);
   FFields.push_back(std::move(field));
 }
 
@@ -172,19 +172,22 @@ int TReportListView::EditRowEntries(int Row, int PosLeft, int PosTop, const QStr
   QDialog& form = *own.Form;
   form.setObjectName(QStringLiteral("RowEditorForm"));
   form.move(PosLeft, PosTop);
+  d->ContainerForm = &form;
   TRowEditor editor(*this, Row);
   editor.Build(form, 0, 0, kRowEditorBand);
   if (!editor.Alive()) return mrCancel;
   form.setFixedSize(editor.NeededWidth(), editor.NeededHeight(kRowEditorBand));
   const int right = editor.WidestField() + editor.LabelWidth();
-  AddButton(form, QStringLiteral("RowEditorCancel"), ButCancelCaption, right - 69, false);
-  AddButton(form, QStringLiteral("RowEditorOK"), ButOKCaption, right - 154, true);
+  AddButton(form, *this, QStringLiteral("RowEditorCancel"), ButCancelCaption, right - 69,
+            &TReportListView::EdRowCancelClick);
+  AddButton(form, *this, QStringLiteral("RowEditorOK"), ButOKCaption, right - 154, &TReportListView::EdRowOKClick);
   form.setWindowTitle(FormCaption);
   return editor.Run(form);
 }
 
 int TReportListView::EditRowEntries(int Row, QDialog* ContainerForm, int PosLeft, int PosTop) {
   if (!ContainerForm) return mrCancel;
+  d->ContainerForm = ContainerForm;
   TRowEditor editor(*this, Row);
   editor.Build(*ContainerForm, PosLeft, PosTop, 0);
   if (!editor.Alive()) return mrCancel;
@@ -192,6 +195,18 @@ int TReportListView::EditRowEntries(int Row, QDialog* ContainerForm, int PosLeft
                         std::max(ContainerForm->height(), editor.NeededHeight(0)));
   ContainerForm->setWindowTitle(QString());
   return editor.Run(*ContainerForm);
+}
+
+void TReportListView::EdRowOKClick(TObject*) {
+  if (d->ContainerForm) d->ContainerForm->accept();
+}
+
+void TReportListView::EdRowCancelClick(TObject*) {
+  if (d->ContainerForm) d->ContainerForm->reject();
+}
+
+void TReportListView::EdRowKeyPress(TObject* Sender, QChar& Key) {
+  if (Key == u'\r') EdRowOKClick(Sender);
 }
 
 }  // namespace vyr

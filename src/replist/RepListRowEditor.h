@@ -101,9 +101,9 @@ class TRowEditor {
 QString RowFieldText(const TRowField& field);
 // The text of a numeric field; empty for any other widget.
 QString RowNumberText(const TRowField& field);
-// Enter or Return in the field (or the line edit inside it) closes form with
-// OK.
-void CloseOnEnter(QDialog& form, QWidget& field);
+// Enter or Return in the field (or the line edit inside it) goes to the
+// view's EdRowKeyPress, which closes the dialog with OK.
+void CloseOnEnter(TReportListView& view, QWidget& field);
 // Disabled, grey on light grey.
 void ShowReadOnly(QWidget& field);
 

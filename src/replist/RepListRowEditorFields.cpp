@@ -21,21 +21,24 @@ QString DateFormatOf(const TRowFieldFormat& format) {
   return codes.isEmpty() ? QStringLiteral("yyyy-MM-dd") : codes;
 }
 
-class TEnterCloses : public QObject {
+// Hands Enter or Return in a field to the view's key-press handler as a
+// carriage return.
+class TEnterToView : public QObject {
  public:
-  TEnterCloses(QDialog& form, QObject* parent) : QObject(parent), FForm(&form) {}
+  TEnterToView(TReportListView& view, QObject* parent) : QObject(parent), FView(&view) {}
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress || !FForm) return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-    FForm->accept();
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !FView) return false;
+    const int code = static_cast<QKeyEvent*>(event)->key();
+    if (code != Qt::Key_Return && code != Qt::Key_Enter) return false;
+    QChar key(u'\r');
+    FView->EdRowKeyPress(watched, key);
     return true;
   }
 
  private:
-  QPointer<QDialog> FForm;
+  QPointer<TReportListView> FView;
 };
 
 }  // namespace
@@ -99,8 +102,8 @@ QString RowFieldText(const TRowField& field) {
   return RowNumberText(field);
 }
 
-void CloseOnEnter(QDialog& form, QWidget& field) {
-  auto* filter = new TEnterCloses(form, &field);
+void CloseOnEnter(TReportListView& view, QWidget& field) {
+  auto* filter = new TEnterToView(view, &field);
   field.installEventFilter(filter);
   for (QLineEdit* inner : field.findChildren<QLineEdit*>()) inner->installEventFilter(filter);
 }

@@ -384,6 +384,12 @@ class TReportListView : public TCustomDrawGrid {
   // the dialog returns (2 at once for a null dialog).
   int EditRowEntries(int Row, QDialog* ContainerForm, int PosLeft, int PosTop);
   TRequestEditFormatEvent OnRequestEditFormat;
+  // The dialog's handlers, acting on the last dialog the row editor ran
+  // while it exists: OK closes it with 1, Cancel with 2, and a carriage
+  // return (Enter) pressed in a field does what OK does.
+  void EdRowOKClick(TObject* Sender);
+  void EdRowCancelClick(TObject* Sender);
+  void EdRowKeyPress(TObject* Sender, QChar& Key);
 
   // --- Clipboard and files, done by the store (RepListFiles.cpp); the
   // store's errors come as EVyrRepListError naming this list. Reading

@@ -3,6 +3,7 @@
 
 #include "foundation/Frames.h"
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "smallctl/GradFillPrivate.h"
 
 VYR_REGISTER_CONTROL(TGradFill, "smallctl/Vyr_gradfl.h")
@@ -41,15 +42,15 @@ void TGradFill::SetColorFlipped(bool value) {
   Invalidate();
 }
 TGradType TGradFill::FillType() const { return d->GradType; }
-void TGradFill::SetFillType(TGradType value) { Store(d->GradType, value); }
+void TGradFill::SetFillType(TGradType value) { Store(d->GradType, ClampEnum(value, gtHoriz, gtMidBandVert)); }
 int TGradFill::NrColors() const { return d->NrColors; }
 void TGradFill::SetNrColors(int value) { Store(d->NrColors, std::clamp(value, 1, 255)); }
 TFrameStyle TGradFill::FrameStyle() const { return d->FrameStyle; }
-void TGradFill::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, value); }
+void TGradFill::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 TColor TGradFill::GridColor() const { return d->GridColor; }
 void TGradFill::SetGridColor(TColor value) { Store(d->GridColor, value); }
 TGridMode TGradFill::GridMode() const { return d->GridMode; }
-void TGradFill::SetGridMode(TGridMode value) { Store(d->GridMode, value); }
+void TGradFill::SetGridMode(TGridMode value) { Store(d->GridMode, ClampEnum(value, gmNone, gmBoth)); }
 
 void TGradFill::SetFillTypeOrdinal(int value) { SetFillType(TGradType(std::clamp(value, 0, int(gtMidBandVert)))); }
 void TGradFill::SetFrameStyleOrdinal(int value) { SetFrameStyle(TFrameStyle(std::clamp(value, 0, 255))); }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "smallctl/MarkSelPrivate.h"
 
 VYR_REGISTER_CONTROL(TMarkSel, "smallctl/Vyr_marksel.h")
@@ -74,7 +75,7 @@ void TMarkSel::SetColorHiLiteBG(TColor value) { Store(d->ColorHiLite, value); }
 TColor TMarkSel::ColorHiLiteSymbol() const { return d->ColorHiSymb; }
 void TMarkSel::SetColorHiLiteSymbol(TColor value) { Store(d->ColorHiSymb, value); }
 TFrameStyle TMarkSel::FrameStyle() const { return d->FrameStyle; }
-void TMarkSel::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, value); }
+void TMarkSel::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 void TMarkSel::SetFrameStyleOrdinal(int value) { SetFrameStyle(TFrameStyle(std::clamp(value, 0, 255))); }
 
 bool TMarkSel::GetVis(int index) const {

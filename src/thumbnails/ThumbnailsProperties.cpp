@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "host/ControlRegistry.h"
+#include "host/EnumClamp.h"
 #include "thumbnails/ThumbnailsPrivate.h"
 
 VYR_REGISTER_CONTROL(TThumbnails, "thumbnails/Vyr_Thumbnails.h")
@@ -78,6 +79,7 @@ void TThumbnails::SetSlideMargin(int value) { Store(d->SlideMargin, std::clamp(v
 
 TSlideSelectMode TThumbnails::SlideSelectMode() const { return d->SelectMode; }
 void TThumbnails::SetSlideSelectMode(TSlideSelectMode value) {
+  value = ClampEnum(value, ssmDisabled, ssmMultiple);
   if (value == d->SelectMode) return;
   d->SelectMode = value;
   d->Selected.Clear();
@@ -100,13 +102,13 @@ void TThumbnails::SetColorFocus(TColor value) { Store(d->ColorFocus, value); }
 TColor TThumbnails::ColorMark() const { return d->ColorMark; }
 void TThumbnails::SetColorMark(TColor value) { Store(d->ColorMark, value); }
 TFrameStyle TThumbnails::FrameStyle() const { return d->FrameStyle; }
-void TThumbnails::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, value); }
+void TThumbnails::SetFrameStyle(TFrameStyle value) { Store(d->FrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 TFrameStyle TThumbnails::OuterFrameStyle() const { return d->OuterFrameStyle; }
-void TThumbnails::SetOuterFrameStyle(TFrameStyle value) { Store(d->OuterFrameStyle, value); }
+void TThumbnails::SetOuterFrameStyle(TFrameStyle value) { Store(d->OuterFrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 TFrameStyle TThumbnails::InnerFrameStyle() const { return d->InnerFrameStyle; }
-void TThumbnails::SetInnerFrameStyle(TFrameStyle value) { Store(d->InnerFrameStyle, value); }
+void TThumbnails::SetInnerFrameStyle(TFrameStyle value) { Store(d->InnerFrameStyle, EnumOr(value, fsNone, fsEtched, fsNone)); }
 TColorScheme TThumbnails::ColorScheme() const { return d->ColorScheme; }
-void TThumbnails::SetColorScheme(TColorScheme value) { Store(d->ColorScheme, value); }
+void TThumbnails::SetColorScheme(TColorScheme value) { Store(d->ColorScheme, ClampEnum(value, csFixed, csSystem)); }
 bool TThumbnails::AntiAlias() const { return d->AntiAlias; }
 void TThumbnails::SetAntiAlias(bool value) { Store(d->AntiAlias, value); }
 

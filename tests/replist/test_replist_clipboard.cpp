@@ -159,6 +159,21 @@ TEST(RLFileCheck, TheStreamIsLeftAfterTheMatchingLine) {
   EXPECT_EQ(buffer.readLine(), "after\n");
 }
 
+// The check reads a line in pieces of 65,536 characters: a start line is
+// found wherever the pieces cut it, and two lines are never taken as one.
+TEST(RLFileCheck, AStartLineIsFoundWherePiecesOfALongLineCutIt) {
+  for (int cut = 1; cut <= 30; ++cut) {
+    const QByteArray line = QByteArray(65536 - cut, 'x') + "<replist vyrkitset id=\"ab\">\n";
+    EXPECT_TRUE(CheckBytes(line, "ab") && !CheckBytes(line, "a")) << cut;
+  }
+  EXPECT_FALSE(CheckBytes(QByteArray(65531, 'x') + "<repl\nist vyrkitset>\n", ""));
+  QTemporaryDir dir;
+  const QString name = dir.filePath("long.xml"), id(70000, u'q');
+  TRLData d;
+  d.SaveAsXMLFile(name, id);
+  EXPECT_TRUE(CheckIfValidReplist(name, id) && !CheckIfValidReplist(name, QString(70000, u'r')));
+}
+
 TEST(RLFileCheck, AFileThatCannotBeOpenedRaisesOneErrorNamingIt) {
   QTemporaryDir dir;
   const QString name = dir.filePath("missing.xml");

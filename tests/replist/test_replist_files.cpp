@@ -251,6 +251,18 @@ TEST(RLCsvFile, FieldsAreQuotedOnlyWhenTheyMustBe) {
   EXPECT_EQ(ReadFile(name), "\xEF\xBB\xBF" "C-2\r\n\r\n");
 }
 
+TEST(RLCsvFile, ALoneSurrogateBecomesOneReplacementInItsOwnField) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath("lone.csv"), high(QChar(0xD800)), low(QChar(0xDC00));
+  TRLData d;
+  d.SetNrCols(3);
+  d.SetNrRows(1);
+  const QString cells[] = {"a" + high, low + high, "\""};
+  for (int c = 1; c <= 3; ++c) d.SetElem(c, 1, cells[c - 1]);
+  d.ExportCSV(name, csvComma, false, false, 1, 1, 3, 1);
+  EXPECT_EQ(ReadFile(name), "\xEF\xBB\xBF" "a\xEF\xBF\xBD,\xEF\xBF\xBD\xEF\xBF\xBD,\"\"\"\"\r\n");
+}
+
 TEST(RLCsvFile, ImportTakesTheWidestRecordAndKeepsTheColumnsLayout) {
   QTemporaryDir dir;
   const QString name = dir.filePath("in.csv");

@@ -167,6 +167,23 @@ TEST(RowEditor, EnterInAnyEditableFieldIsOk) {
   }
 }
 
+TEST(RowEditor, TheViewsDialogHandlersCloseTheRunningDialog) {
+  const std::pair<std::function<void(TReportListView&)>, int> cases[] = {
+      {[](TReportListView& v) { v.EdRowOKClick(&v); }, mrOk},
+      {[](TReportListView& v) { v.EdRowCancelClick(&v); }, mrCancel},
+      {[](TReportListView& v) { QChar k(u'\r'); v.EdRowKeyPress(&v, k); }, mrOk},
+      {[](TReportListView& v) { QChar k(u'a'); v.EdRowKeyPress(&v, k); }, 7}};  // stays open
+  for (const auto& [act, result] : cases) {
+    TReportListView v;
+    Answer answer([&](QDialog& d) {
+      d.setResult(7);
+      act(v);
+      return d.result();
+    });
+    EXPECT_EQ(v.EditRowEntries(1, 0, 0), result);
+  }
+}
+
 TEST(RowEditor, UntouchedFieldsLeaveTheirCellsAsStored) {
   TReportListView v;
   Columns(v, 3, {"Shown", "List", "Date", "Number", "Fixed"},
