@@ -23,7 +23,10 @@ class TBitFld {
   // Every bit false.
   void Clear();
   // Index of the lowest true bit, -1 when there is none.
-  int FirstTrueBit() const;
+  int FirstTrueBit() const { return NextTrueBit(0); }
+  // Index of the lowest true bit at or above from, -1 when there is none;
+  // skips false bits a word at a time.
+  int NextTrueBit(int from) const;
   int CountTrueBits() const;
 
  private:

@@ -26,6 +26,15 @@ TEST(BitField, SetGetAcrossWordBoundaries) {
   EXPECT_EQ(bits.Size(), 130);
 }
 
+TEST(BitField, NextTrueBitSkipsToTheNextSetBit) {
+  TBitFld bits(200);
+  for (int i : {3, 64, 199}) bits.SetBit(i, true);
+  EXPECT_EQ(bits.NextTrueBit(-5), 3);
+  EXPECT_EQ(bits.NextTrueBit(4), 64);
+  EXPECT_EQ(bits.NextTrueBit(65), 199);
+  EXPECT_EQ(bits.NextTrueBit(200), -1);
+}
+
 TEST(BitField, OutOfRangeIsIgnoredAndReadsFalse) {
   TBitFld bits(10);
   bits.SetBit(10, true);
