@@ -43,6 +43,17 @@ void TBitFld::SetBit(int index, bool value) {
     FWords[index / kWordBits] &= ~mask;
 }
 
+void TBitFld::SetRange(int from, int to, bool value) {
+  to = std::min(to, FSize - 1);
+  for (int i = std::max(from, 0); i <= to;) {
+    const int shift = i % kWordBits, count = std::min(kWordBits - shift, to - i + 1);
+    const std::uint64_t ones = count == kWordBits ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+    std::uint64_t& word = FWords[std::size_t(i) / kWordBits];
+    word = value ? word | ones << shift : word & ~(ones << shift);
+    i += count;
+  }
+}
+
 void TBitFld::Clear() { std::fill(FWords.begin(), FWords.end(), 0); }
 
 int TBitFld::NextTrueBit(int from) const {

@@ -20,6 +20,9 @@ class TBitFld {
 
   bool GetBit(int index) const;
   void SetBit(int index, bool value);
+  // Bits from..to (both included, limited to the size) set to value, a
+  // word at a time.
+  void SetRange(int from, int to, bool value);
   // Every bit false.
   void Clear();
   // Index of the lowest true bit, -1 when there is none.

@@ -35,6 +35,16 @@ TEST(BitField, NextTrueBitSkipsToTheNextSetBit) {
   EXPECT_EQ(bits.NextTrueBit(200), -1);
 }
 
+TEST(BitField, SetRangeAcrossWordsAndLimitedToTheSize) {
+  TBitFld bits(200);
+  bits.SetRange(-5, 130, true);
+  bits.SetRange(60, 64, false);
+  bits.SetRange(190, 999, true);
+  EXPECT_EQ(bits.CountTrueBits(), 131 - 5 + 10);
+  EXPECT_TRUE(bits.GetBit(59) && bits.GetBit(65) && bits.GetBit(199));
+  EXPECT_FALSE(bits.GetBit(64) || bits.GetBit(131));
+}
+
 TEST(BitField, OutOfRangeIsIgnoredAndReadsFalse) {
   TBitFld bits(10);
   bits.SetBit(10, true);
