@@ -43,12 +43,30 @@ void TBitFld::SetBit(int index, bool value) {
     FWords[index / kWordBits] &= ~mask;
 }
 
+void TBitFld::SetRange(int from, int to, bool value) {
+  to = std::min(to, FSize - 1);
+  for (int i = std::max(from, 0); i <= to;) {
+    const int shift = i % kWordBits, count = std::min(kWordBits - shift, to - i + 1);
+    const std::uint64_t ones = count == kWordBits ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+    std::uint64_t& word = FWords[std::size_t(i) / kWordBits];
+    word = value ? word | ones << shift : word & ~(ones << shift);
+    i += count;
+  }
+}
+
 void TBitFld::Clear() { std::fill(FWords.begin(), FWords.end(), 0); }
 
-int TBitFld::FirstTrueBit() const {
-  for (std::size_t w = 0; w < FWords.size(); ++w)
-    if (FWords[w] != 0) return static_cast<int>(w * kWordBits) + std::countr_zero(FWords[w]);
-  return -1;
+int TBitFld::NextTrueBit(int from) const {
+  from = std::max(from, 0);
+  if (from >= FSize) return -1;
+  std::size_t w = std::size_t(from) / kWordBits;
+  // The first word without the bits below from.
+  std::uint64_t word = FWords[w] & (~std::uint64_t{0} << (from % kWordBits));
+  while (word == 0) {
+    if (++w == FWords.size()) return -1;
+    word = FWords[w];
+  }
+  return static_cast<int>(w * kWordBits) + std::countr_zero(word);
 }
 
 int TBitFld::CountTrueBits() const {

@@ -20,10 +20,16 @@ class TBitFld {
 
   bool GetBit(int index) const;
   void SetBit(int index, bool value);
+  // Bits from..to (both included, limited to the size) set to value, a
+  // word at a time.
+  void SetRange(int from, int to, bool value);
   // Every bit false.
   void Clear();
   // Index of the lowest true bit, -1 when there is none.
-  int FirstTrueBit() const;
+  int FirstTrueBit() const { return NextTrueBit(0); }
+  // Index of the lowest true bit at or above from, -1 when there is none;
+  // skips false bits a word at a time.
+  int NextTrueBit(int from) const;
   int CountTrueBits() const;
 
  private:

@@ -373,8 +373,11 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
 void TControl::keyPressEvent(QKeyEvent* e) {
   Guarded([&] {
     quint16 key = VirtualKeyFromQt(e->key(), e->modifiers());
+    // A handler run by the key may have freed the control.
+    const QPointer<TControl> alive(this);
     if (key != 0) KeyDown(key, ShiftStateFromQt(e->modifiers()));
     for (QChar ch : e->text()) {
+      if (!alive) return;
       if (ch.isNull()) continue;
       KeyPress(ch);
     }

@@ -19,6 +19,10 @@ const char16_t* const kButtonTexts[8] = {u"", u"<<", u"<", u"", u"", u"", u">", 
 
 bool IsDayCell(int ACol, int ARow) { return ACol >= 1 && ACol <= 7 && ARow >= 2 && ARow <= 7; }
 
+// The date of day number n in the grid of the selected date's month, also
+// beyond the years 1..9999.
+QDate GridDate(const QDate& selected, int n) { return selected.addDays(n - selected.day()); }
+
 }  // namespace
 
 // The first of the month sits in the first day row, in the column of its
@@ -27,13 +31,13 @@ int TMiniCal::DayNumber(int ACol, int ARow) const { return 7 * (ARow - 2) + (ACo
 
 QDate TMiniCal::CellDate(int ACol, int ARow) const {
   if (!IsDayCell(ACol, ARow)) return {};
-  const QDate date = SelectedDate();
-  return date.addDays(DayNumber(ACol, ARow) - date.day());
+  const QDate date = GridDate(SelectedDate(), DayNumber(ACol, ARow));
+  return InCalendarRange(date) ? date : QDate();
 }
 
 int TMiniCal::WeekNumber(int ARow) const {
-  if (ARow < 2 || ARow > 7) return 0;
-  const QDate rowStart = CellDate(1, ARow);
+  if (ARow < 2 || ARow > 7 || (!CellDate(1, ARow).isValid() && !CellDate(7, ARow).isValid())) return 0;
+  const QDate rowStart = GridDate(SelectedDate(), DayNumber(1, ARow));
   return rowStart.addDays((4 - rowStart.dayOfWeek() + 7) % 7).weekNumber();
 }
 
@@ -62,10 +66,14 @@ TMiniCalCellLook TMiniCal::CellLook(int ACol, int ARow) const {
   }
   const int weekday = (d->FirstDay + ACol - 1) % 7;  // 0 = Monday
   if (ARow == 1) return {WeekDayShort(d->Language, weekday + 1), d->ColorDayIdBg, d->ColorDayIdFg};
-  if (ACol == 0) return {QString::number(WeekNumber(ARow)), d->ColorWknBg, d->ColorWknFg};
+  if (ACol == 0) {
+    const int week = WeekNumber(ARow);
+    return {week ? QString::number(week) : QString(), d->ColorWknBg, d->ColorWknFg};
+  }
   const QDate date = CellDate(ACol, ARow);
-  look.Text = QString::number(date.day());
   look.Background = d->DayColors[std::size_t(weekday)];
+  if (!date.isValid()) return look;
+  look.Text = QString::number(date.day());
   const QDate selected = SelectedDate();
   if (date.month() != selected.month()) {
     look.TextColor = d->ColorInactMon;

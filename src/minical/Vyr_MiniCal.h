@@ -48,7 +48,9 @@
 // - The client area is shared out in eight equal columns and rows; column 0
 //   and row 0 take what is left over, so the grid fills it at any size.
 // - Days of the neighbouring months show neither holidays nor today's
-//   circle.
+//   circle. Cells before 1 January 1 and after 31 December 9999 are left
+//   blank (so is the week number of a row of such cells) and cannot be
+//   selected.
 // - Assign copies CopiedProperties, the weekday colours and the holiday
 //   list, then raises OnChange once; the event handlers stay.
 // - While a stored form loads, setters store only: no paint and no
@@ -208,9 +210,11 @@ class TMiniCal : public TCustomGrid {
                        QString& Description) const;
 
   // --- Cells (MiniCalPaint.cpp)
-  // The date a day cell (column 1..7, row 2..7) shows; invalid elsewhere.
+  // The date a day cell (column 1..7, row 2..7) shows; invalid elsewhere
+  // and in cells whose date lies outside the years 1..9999.
   QDate CellDate(int ACol, int ARow) const;
-  // The week number column 0 shows in row 2..7; 0 elsewhere.
+  // The week number column 0 shows in row 2..7; 0 elsewhere and in rows
+  // with no date in the years 1..9999.
   int WeekNumber(int ARow) const;
   TMiniCalCellLook CellLook(int ACol, int ARow) const;
 

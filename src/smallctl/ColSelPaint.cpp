@@ -1,5 +1,6 @@
 // Drawing one item of the colour selector: the colour bar (with the edit
 // marker of an editable entry) and the name beside it.
+#include <algorithm>
 #include <cmath>
 
 #include "smallctl/ColSelPrivate.h"
@@ -26,7 +27,10 @@ void TColSel::DrawItem(TCanvas& c, int Index, const TRect& Rect, TOwnerDrawState
   const TBrush savedBrush = c.Brush;
   const TColor savedFontColor = c.Font.Color;
   c.FillRect(Rect);  // the prepared background: highlight or Color
-  if (d->ColorBarWidth > 0) DrawColorBar(c, entry, Rect);
+  // A bar wider than the item is drawn as wide as the item: nothing beyond
+  // it is seen, and the edges stay in range for any ColorBarWidth.
+  const int bar = std::min(d->ColorBarWidth, std::max(Rect.Width(), 0));
+  if (bar > 0) DrawColorBar(c, entry, Rect, bar);
   if (highlighted) {
     c.Brush = savedBrush;
   } else {
@@ -34,14 +38,14 @@ void TColSel::DrawItem(TCanvas& c, int Index, const TRect& Rect, TOwnerDrawState
     c.Brush = TBrush{enabled ? Color() : kDisabledFace, bsSolid};
   }
   const QString name = GetArrayColorName(entry);
-  const TRect text{Rect.Left + d->ColorBarWidth + 3, Rect.Top, Rect.Right, Rect.Bottom};
-  c.TextRect(text, Rect.Left + d->ColorBarWidth + 6, Rect.Top + (Rect.Height() - c.TextHeight(name)) / 2, name);
+  const TRect text{Rect.Left + bar + 3, Rect.Top, Rect.Right, Rect.Bottom};
+  c.TextRect(text, Rect.Left + bar + 6, Rect.Top + (Rect.Height() - c.TextHeight(name)) / 2, name);
   c.Brush = savedBrush;
   c.Font.Color = savedFontColor;
 }
 
-void TColSel::DrawColorBar(TCanvas& c, int entry, const TRect& r) {
-  const int L = r.Left, T = r.Top, B = r.Bottom, w = d->ColorBarWidth;
+void TColSel::DrawColorBar(TCanvas& c, int entry, const TRect& r, int w) {
+  const int L = r.Left, T = r.Top, B = r.Bottom;
   const bool enabled = Enabled();
   c.Pen = TPen{clBlack};
   if (enabled) {

@@ -60,6 +60,7 @@ TColor TGradFill::BandColor(int k) const {
   const TColor first = ColorToRGB(d->ColorFirst), last = ColorToRGB(d->ColorLast);
   const int n = d->NrColors;
   if (n <= 1) return first;
+  k = std::clamp(k, 0, n - 1);
   int step = k, steps = n;
   if (d->GradType == gtMidBandHoriz || d->GradType == gtMidBandVert) {
     steps = n / 2;

@@ -1,5 +1,7 @@
 // The mark selector's mouse and keys: the highlight follows the pointer or
 // the arrow keys; a click, a double click, Enter or Space picks a mark.
+#include <QPointer>
+
 #include "host/KeyCodes.h"
 #include "smallctl/MarkSelPrivate.h"
 
@@ -37,10 +39,13 @@ void TMarkSel::DblClick() {
   PickMark(MarkAt(at.X, at.Y), at.X, at.Y, OnMarkDblClick);
 }
 
+// The handler runs from a copy, so it may replace the stored one; it may
+// also free the selector, which is then left alone.
 void TMarkSel::PickMark(int mark, int x, int y, const TMarkClickEvent& event) {
   d->Selected = mark;
-  // The handler runs from a copy: it may replace the stored one.
+  const QPointer<TMarkSel> self(this);
   if (const TMarkClickEvent handler = event) handler(this, x, y, mark);
+  if (!self) return;
   d->HiLiteShown = false;
   Paint();
   HiLite(mark);

@@ -39,17 +39,20 @@ void TRepSpeedButton::SetStartClickInterval(int value) {
   value = std::max(value, kMinInterval);
   if (value == d->StartIv) return;
   d->StartIv = value;
-  if (!IsDesigning() && d->IsStart) InitTimer();
+  if (!IsDesigning()) InitTimer();
 }
 
 void TRepSpeedButton::SetRepeatClickInterval(int value) {
   value = std::max(value, kMinInterval);
   if (value == d->RepeatIv) return;
   d->RepeatIv = value;
-  if (!IsDesigning() && !d->IsStart) UpdateTimer();
+  if (!IsDesigning()) UpdateTimer();
 }
 
-void TRepSpeedButton::SetOnRepeatClick(TNotifyEvent handler) { d->OnRepeatClick = std::move(handler); }
+void TRepSpeedButton::SetOnRepeatClick(TNotifyEvent handler) {
+  d->OnRepeatClick = std::move(handler);
+  if (!IsDesigning()) UpdateTimer();
+}
 
 void TRepSpeedButton::InitTimer() {
   d->IsStart = true;

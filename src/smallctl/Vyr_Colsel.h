@@ -24,6 +24,8 @@
 //  - Keyboard: an ordinary combo box (arrows, Home, End, first letter,
 //    Alt+Down or F4 to open, Enter, Escape). A list opened by the keyboard
 //    never opens the colour dialog; only a press on a colour bar does.
+//  - ColorBarWidth accepts any non-negative width; a bar wider than the
+//    item is drawn as wide as the item, with no name beside it.
 #include <QString>
 #include <functional>
 #include <memory>
@@ -117,7 +119,7 @@ class TColSel : public TCustomComboBox {
   QString OfferedName(TColor color);
   void LoadPalette(int count, int first);
   void NameChanged(int i);
-  void DrawColorBar(TCanvas& c, int entry, const TRect& r);
+  void DrawColorBar(TCanvas& c, int entry, const TRect& r, int width);
 };
 
 }  // namespace vyr

@@ -57,7 +57,8 @@ class TGradFill : public TGraphicControl {
   TGridMode GridMode() const;
   void SetGridMode(TGridMode value);
 
-  // The colour of band k of the current fill (0 .. NrColors - 1).
+  // The colour of band k of the current fill (0 .. NrColors - 1); k
+  // outside that range is clamped to it.
   TColor BandColor(int k) const;
 
   TNotifyEvent OnPaint;

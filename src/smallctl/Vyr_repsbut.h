@@ -41,8 +41,10 @@ class TRepSpeedButton : public TSpeedButton {
   explicit TRepSpeedButton(QWidget* AOwner = nullptr);
   ~TRepSpeedButton() override;
 
-  // Milliseconds; values below 10 become 10. A change while the button is
-  // held restarts the waiting phase it changes.
+  // Milliseconds; values below 10 become 10. While the button is held, a
+  // new StartClickInterval starts the wait for the first repeat over, and a
+  // new RepeatClickInterval (or OnRepeatClick) switches to the repeat phase
+  // at once: the next repeat comes one RepeatClickInterval after the write.
   int StartClickInterval() const;
   void SetStartClickInterval(int value);
   int RepeatClickInterval() const;

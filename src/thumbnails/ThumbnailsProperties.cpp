@@ -59,10 +59,11 @@ void TThumbnails::ReshapeSelection(int oldMin) {
   if (oldMin == d->Min) {
     d->Selected.SetSize(count);
   } else {
+    // Only the selected slides move: a range of millions costs a scan of
+    // its words, not of its bits.
     TBitFld moved(count);
-    const int oldCount = d->Selected.Size();
-    for (int i = 0; i < oldCount; ++i)
-      if (d->Selected.GetBit(i)) moved.SetBit(int(0LL + oldMin + i - d->Min), true);
+    for (int i = d->Selected.FirstTrueBit(); i >= 0; i = d->Selected.NextTrueBit(i + 1))
+      moved.SetBit(int(0LL + oldMin + i - d->Min), true);
     d->Selected = std::move(moved);
   }
   if (d->LastClickedSlide < d->Min || d->LastClickedSlide > d->Max) d->LastClickedSlide = 0;

@@ -29,8 +29,7 @@ int TThumbnails::NumSlidesSelected() const { return d->Selected.CountTrueBits();
 
 // Both ends inclusive, in either order; the ends lie in Min..Max.
 void TThumbnails::SelectRange(int from, int to) {
-  const int low = std::min(from, to) - d->Min, high = std::max(from, to) - d->Min;
-  for (int i = low; i <= high; ++i) d->Selected.SetBit(i, true);
+  d->Selected.SetRange(std::min(from, to) - d->Min, std::max(from, to) - d->Min, true);
 }
 
 bool TThumbnails::SelectByClick(int slide, TShiftState Shift) {

@@ -55,7 +55,10 @@
 //   the clicked slide, Ctrl+click toggles one slide, Shift+click selects the
 //   range from the last clicked slide (Ctrl+Shift adds the range). A plain
 //   click beside the slides clears the selection (in ssmSingle too).
-//   ssmDisabled never selects by mouse or keys.
+//   ssmDisabled never selects by mouse or keys. SlideSelectMode governs
+//   the mouse and keys only: writing SlideSelected sets or clears that one
+//   slide in every mode, so in ssmSingle a program may select several
+//   slides; the next click or key that selects leaves one.
 // - Keys (the control takes the focus by click or Tab and shows a dotted
 //   frame): the arrows move the focus frame by a slide or a row, Page Up and
 //   Page Down by the rows on screen, Home and End to the first and last

@@ -26,6 +26,25 @@ TEST(BitField, SetGetAcrossWordBoundaries) {
   EXPECT_EQ(bits.Size(), 130);
 }
 
+TEST(BitField, NextTrueBitSkipsToTheNextSetBit) {
+  TBitFld bits(200);
+  for (int i : {3, 64, 199}) bits.SetBit(i, true);
+  EXPECT_EQ(bits.NextTrueBit(-5), 3);
+  EXPECT_EQ(bits.NextTrueBit(4), 64);
+  EXPECT_EQ(bits.NextTrueBit(65), 199);
+  EXPECT_EQ(bits.NextTrueBit(200), -1);
+}
+
+TEST(BitField, SetRangeAcrossWordsAndLimitedToTheSize) {
+  TBitFld bits(200);
+  bits.SetRange(-5, 130, true);
+  bits.SetRange(60, 64, false);
+  bits.SetRange(190, 999, true);
+  EXPECT_EQ(bits.CountTrueBits(), 131 - 5 + 10);
+  EXPECT_TRUE(bits.GetBit(59) && bits.GetBit(65) && bits.GetBit(199));
+  EXPECT_FALSE(bits.GetBit(64) || bits.GetBit(131));
+}
+
 TEST(BitField, OutOfRangeIsIgnoredAndReadsFalse) {
   TBitFld bits(10);
   bits.SetBit(10, true);

@@ -74,6 +74,22 @@ TEST(MiniCalKeys, KeysStopAtTheEndsOfTheCalendarAndOnKeyDownMayTakeThem) {
   EXPECT_EQ(c.changes, 0);
 }
 
+// December 9999 ends in row 6 (Saturday); row 7 is all in year 10000.
+TEST(MiniCalMouse, CellsBeyondTheYearsOneTo9999AreBlankAndCannotBeClicked) {
+  Calendar c(QDate(9999, 12, 31));
+  EXPECT_EQ(c->CellLook(5, 6).Text, "31");
+  EXPECT_FALSE(c->CellDate(6, 6).isValid());
+  for (const TGridCoord cell : {TGridCoord{6, 6}, TGridCoord{7, 7}, TGridCoord{0, 7}})
+    EXPECT_EQ(c->CellLook(cell.X, cell.Y).Text, "") << cell.X << "," << cell.Y;
+  EXPECT_NE(c->CellLook(0, 6).Text, "");
+  Click(*c.cal, 6, 6);
+  EXPECT_EQ(c->SelectedDate(), QDate(9999, 12, 31));
+  Calendar first(QDate(1, 1, 1));
+  first->SetFirstDayOfWeek(dwSun);
+  EXPECT_EQ(first->CellLook(1, 2).Text, "");
+  EXPECT_EQ(first->CellLook(2, 2).Text, "1");
+}
+
 TEST(MiniCalMouse, ClickingADaySelectsIt) {
   Calendar c(QDate(2025, 5, 17));
   const TGridCoord cell = minicaltest::CellOf(*c.cal, QDate(2025, 5, 8));

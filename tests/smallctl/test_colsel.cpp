@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QTest>
+#include <limits>
 
 #include "foundation/NameTables.h"
 #include "host/Modal.h"
@@ -177,6 +178,14 @@ TEST(ColSelPaint, BarOutlineFillAndNameArea) {
   EXPECT_GE(firstInk, 6);
   EXPECT_LE(firstInk, 8);
   EXPECT_EQ(vyrtest::CountColor(plain.canvas, clRed), 0);
+}
+
+TEST(ColSelPaint, ABarWiderThanTheItemFillsIt) {
+  TColSel s;
+  s.SetSelColor(clRed);
+  s.SetColorBarWidth(std::numeric_limits<int>::max());
+  Item item(s, 9, 0);
+  EXPECT_EQ(vyrtest::BoundsOf(item.canvas, clRed), (TRect{4, 3, 140, 13}));
 }
 
 TEST(ColSelPaint, EditMarkerContrastsWithTheBar) {

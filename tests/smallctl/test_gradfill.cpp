@@ -2,6 +2,7 @@
 // flipped colours, the clamp of the band count, the grid and the frame.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "host/ControlRegistry.h"
@@ -34,6 +35,16 @@ TEST(GradFillPaint, DefaultSixteenHorizontalBands) {
   // Band 15: red 0x80 + MulDiv(15, 0x7F, 16) = 0xF7, green MulDiv(15, 255, 16) = 239.
   EXPECT_EQ(c.Pixels(0, 120), RGB(0xF7, 239, 0));
   EXPECT_EQ(g.BandColor(15), RGB(0xF7, 239, 0));
+}
+
+TEST(GradFillModel, BandNumbersOutOfRangeReadTheEndBands) {
+  TGradFill g;
+  // At 270549114 red 0x80 + MulDiv(k, 0x7F, 16) would pass INT_MAX.
+  for (TGradType type : {gtHoriz, gtMidBandVert}) {
+    g.SetFillType(type);
+    EXPECT_EQ(g.BandColor(std::numeric_limits<int>::min()), g.BandColor(0));
+    for (int k : {270549114, std::numeric_limits<int>::max()}) EXPECT_EQ(g.BandColor(k), g.BandColor(15));
+  }
 }
 
 TEST(GradFillPaint, VerticalBandsRunFromLeftToRight) {

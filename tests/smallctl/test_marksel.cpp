@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QPointer>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 
@@ -207,6 +209,28 @@ TEST(MarkSelKeys, ArrowsSkipHiddenMarks) {
   EXPECT_EQ(m.HiLitMark(), 30);
   Press(m, VK_SPACE);
   EXPECT_EQ(m.Selected(), 30);
+}
+
+// A pick handler may free the selector: through Qt's own mouse and key
+// events nothing touches it afterwards (ASan reports any use).
+TEST(MarkSelHandlers, AHandlerMayFreeTheSelector) {
+  const std::function<void(TMarkSel*)> picks[] = {
+      [](TMarkSel* m) { QTest::mouseClick(m, Qt::LeftButton, {}, QPoint(45, 47)); },
+      [](TMarkSel* m) {
+        QTest::mousePress(m, Qt::LeftButton, {}, QPoint(45, 47));
+        QTest::mouseDClick(m, Qt::LeftButton, {}, QPoint(45, 47));
+      },
+      [](TMarkSel* m) { QTest::keyPress(m, Qt::Key_Return); },
+      [](TMarkSel* m) { QTest::keyPress(m, Qt::Key_Space); },
+  };
+  for (const auto& pick : picks) {
+    QWidget window;
+    QPointer<TMarkSel> m = new TMarkSel(&window);
+    window.show();
+    m->OnMarkClick = m->OnMarkDblClick = [](TObject* sender, int, int, int) { delete sender; };
+    pick(m.data());
+    EXPECT_TRUE(m.isNull());
+  }
 }
 
 TEST(MarkSelCitizen, FocusableAccessibleAndRegistered) {

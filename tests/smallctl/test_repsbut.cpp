@@ -72,6 +72,30 @@ TEST(RepSpeedButtonTimer, IntervalsAreClampedAndFollowedWhileHeld) {
   EXPECT_EQ(r.times.size(), 5u);
 }
 
+// While held: a new repeat interval or handler switches to repeating at
+// once; a new start interval starts the wait for the first repeat over.
+TEST(RepSpeedButtonTimer, WritesWhileHeldRestartTheTimer) {
+  struct Case {
+    std::int64_t at, until;
+    std::function<void(TRepSpeedButton&)> write;
+    std::vector<std::int64_t> times;
+  };
+  const Case cases[] = {
+      {100, 320, [](TRepSpeedButton& b) { b.SetRepeatClickInterval(50); }, {150, 200, 250, 300}},
+      {100, 320, [](TRepSpeedButton& b) { b.SetOnRepeatClick(TNotifyEvent(b.OnRepeatClick())); }, {300}},
+      {600, 800, [](TRepSpeedButton& b) { b.SetStartClickInterval(150); }, {500, 750}},
+  };
+  for (const Case& c : cases) {
+    vyrtest::ManualClockScope clock;
+    Recorder r(clock);
+    r.button.MouseDown(mbLeft, ssLeft, 5, 5);
+    clock->Advance(c.at);
+    c.write(r.button);
+    clock->Advance(c.until - c.at);
+    EXPECT_EQ(r.times, c.times) << "write at " << c.at;
+  }
+}
+
 TEST(RepSpeedButtonTimer, RightButtonLeavingAndDisablingDoNotRepeat) {
   vyrtest::ManualClockScope clock;
   Recorder r(clock);

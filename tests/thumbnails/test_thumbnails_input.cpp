@@ -210,6 +210,17 @@ TEST(ThumbnailsSelection, TheBitsAlwaysCoverMinToMax) {
   EXPECT_EQ(s.NumSlidesSelected(), 0);
 }
 
+TEST(ThumbnailsSelection, ANewMinOverTheLargestRangeKeepsTheSelectedSlides) {
+  TThumbnails s;
+  const int last = TThumbnails::kMaxSlides;
+  s.SetMax(last);
+  for (int slide : {2, 3, last}) s.SetSlideSelected(slide, true);
+  s.SetMin(3);
+  EXPECT_EQ(s.NumSlidesSelected(), 2);
+  EXPECT_EQ(s.FirstSelectedSlide(), 3);
+  EXPECT_TRUE(s.SlideSelected(last));
+}
+
 TEST(ThumbnailsCopy, AssignCopiesItsList) {
   static constexpr const char* notCopied[] = {"SlideSelectMode", "ColorMark", "FocusedSlide", "Font"};
   vyrtest::ExpectAssignCopiesList([] { return std::make_unique<TThumbnails>(); }, TThumbnails::CopiedProperties(),
