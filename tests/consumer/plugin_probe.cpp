@@ -10,12 +10,11 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) return 2;
   QUiLoader loader;
   loader.clearPluginPaths();
   loader.addPluginPath(QString::fromLocal8Bit(argv[1]));
   QFile file(QString::fromLocal8Bit(argv[2]));
-  if (!file.open(QIODevice::ReadOnly)) return 2;
+  file.open(QIODevice::ReadOnly);
   std::unique_ptr<QWidget> form(loader.load(&file));
   const QWidget* meter = form ? form->findChild<QWidget*>(QStringLiteral("meter")) : nullptr;
   const bool ok = meter && QByteArray(meter->metaObject()->className()) == "vyr::TMeter" &&

@@ -80,19 +80,15 @@ TEST(DesignerPlugin, DescribesEachControlAsDesignerSavesIt) {
   EXPECT_EQ(tips.size(), widgets.size() - 1);  // one line each, none the class name alone
 }
 
-TEST(DesignerForm, LoadsThroughQUiLoaderWithThePlugin) {
-  QUiLoader loader;
-  loader.addPluginPath(QFileInfo(QStringLiteral(VYR_DESIGNER_PLUGIN)).absolutePath());
+TEST(DesignerForm, LoadsWithEveryControlThroughQUiLoaderAndTheFormLoader) {
+  QUiLoader plain;
+  plain.addPluginPath(QFileInfo(QStringLiteral(VYR_DESIGNER_PLUGIN)).absolutePath());
   QFile file(kForm);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  std::unique_ptr<QWidget> form(loader.load(&file));
-  ASSERT_TRUE(form) << loader.errorString().toStdString();
-  ExpectEveryStoredProperty(form.get());
-}
-
-TEST(DesignerForm, LoadsThroughTheFormLoader) {
+  std::unique_ptr<QWidget> viaQt(plain.load(&file));
   vyr::TFormLoader loader;
-  std::unique_ptr<QWidget> form(loader.LoadForm(kForm));
-  ASSERT_TRUE(form) << loader.errorString().toStdString();
-  ExpectEveryStoredProperty(form.get());
+  std::unique_ptr<QWidget> viaHost(loader.LoadForm(kForm));
+  ASSERT_TRUE(viaQt && viaHost) << loader.errorString().toStdString();
+  ExpectEveryStoredProperty(viaQt.get());
+  ExpectEveryStoredProperty(viaHost.get());
 }
