@@ -15,6 +15,14 @@ QHash<QString, Entry>& Registry() {
   return registry;
 }
 
+// Forms name a class as Qt's meta-object does ("vyr::TMeter"); the registry
+// keeps the short name, which older forms use.
+const Entry* Find(const QString& className) {
+  static const QString scope = QStringLiteral("vyr::");
+  auto it = Registry().constFind(className.startsWith(scope) ? className.mid(scope.size()) : className);
+  return it == Registry().constEnd() ? nullptr : &*it;
+}
+
 }  // namespace
 
 void RegisterControlClass(const QString& className, TControlFactory factory, const QString& header) {
@@ -22,9 +30,8 @@ void RegisterControlClass(const QString& className, TControlFactory factory, con
 }
 
 QWidget* CreateRegisteredControl(const QString& className, QWidget* parent) {
-  auto it = Registry().constFind(className);
-  if (it == Registry().constEnd()) return nullptr;
-  return it->factory(parent);
+  const Entry* entry = Find(className);
+  return entry ? entry->factory(parent) : nullptr;
 }
 
 QStringList RegisteredControlClasses() {
@@ -33,10 +40,9 @@ QStringList RegisteredControlClasses() {
   return names;
 }
 
-}  // namespace vyr
-
-namespace vyr {
-
-QString RegisteredControlHeader(const QString& className) { return Registry().value(className).header; }
+QString RegisteredControlHeader(const QString& className) {
+  const Entry* entry = Find(className);
+  return entry ? entry->header : QString();
+}
 
 }  // namespace vyr

@@ -1,5 +1,6 @@
 // Uses each control as the gallery does, through the installed headers
-// only, and checks a value from each so that the program proves it ran.
+// only, and checks a value from each so that the program proves it ran;
+// then builds a form saved by Qt Designer from the code uic made of it.
 #include <QApplication>
 #include <QImage>
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include "smallctl/Vyr_gradfl.h"
 #include "smallctl/Vyr_marksel.h"
 #include "thumbnails/Vyr_Thumbnails.h"
+#include "ui_EveryControl.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -132,6 +134,14 @@ int main(int argc, char** argv) {
   strip.Paint();
   if (asked != strip.NumSlidesHoriz() * strip.NumSlidesVert() || strip.FirstSelectedSlide() != 2) {
     std::printf("consumer: unexpected thumbnail strip\n");
+    return 1;
+  }
+
+  QWidget formHost;
+  Ui::EveryControl form;
+  form.setupUi(&formHost);
+  if (form.meter->Value() != 42 || !form.onOffBut->OnOff() || form.numIO2->Value() != 255) {
+    std::printf("consumer: unexpected form from uic\n");
     return 1;
   }
 

@@ -60,8 +60,6 @@ const char* kForm = R"(<?xml version="1.0" encoding="UTF-8"?>
 }  // namespace
 
 TEST(FormLoader, CreatesControlsInTheLoadingStateAndCallsLoadedOnce) {
-  vyr::RegisterControlClass(QStringLiteral("vyr::TLoadProbe"),
-                            [](QWidget* parent) -> QWidget* { return new vyr::TLoadProbe(parent); });
   QByteArray data(kForm);
   QBuffer buffer(&data);
   vyr::TFormLoader loader;
@@ -83,7 +81,19 @@ TEST(FormLoader, CreatesControlsInTheLoadingStateAndCallsLoadedOnce) {
 
 TEST(FormLoader, UnknownClassesFallBackToQtAndNamesAreListed) {
   EXPECT_TRUE(vyr::RegisteredControlClasses().contains(QStringLiteral("TLoadProbe")));
+  EXPECT_EQ(vyr::RegisteredControlHeader(QStringLiteral("vyr::TMeter")), QStringLiteral("meter/Vyr_Meter.h"));
   EXPECT_EQ(vyr::CreateRegisteredControl(QStringLiteral("TNoSuchControl"), nullptr), nullptr);
+}
+
+TEST(FormLoader, AFormNamingAnUnknownClassFailsWithAMessage) {
+  for (const char* cls : {"vyr::TNoSuchControl", "NoSuchWidget"}) {
+    QByteArray data = QByteArray(kForm).replace("\"TLoadProbe\"", QByteArray("\"") + cls + "\"");
+    QBuffer buffer(&data);
+    vyr::TFormLoader loader;
+    EXPECT_EQ(loader.LoadForm(&buffer), nullptr) << cls;
+    EXPECT_TRUE(loader.errorString().contains(QLatin1String(cls))) << loader.errorString().toStdString();
+    EXPECT_TRUE(loader.errorString().contains(QLatin1String("second")));
+  }
 }
 
 
@@ -99,13 +109,16 @@ TEST(DesignerPlugin, OffersEveryRegisteredControl) {
   ASSERT_NE(collection, nullptr);
   QStringList names;
   for (QDesignerCustomWidgetInterface* w : collection->customWidgets()) names << w->name();
-  EXPECT_TRUE(names.contains(QStringLiteral("TLoadProbe")));
+  EXPECT_TRUE(names.contains(QStringLiteral("vyr::TLoadProbe")));
   for (QDesignerCustomWidgetInterface* w : collection->customWidgets()) {
-    if (w->name() != QStringLiteral("TLoadProbe")) continue;
+    if (w->name() != QStringLiteral("vyr::TLoadProbe")) continue;
+    std::unique_ptr<QWidget> atRunTime(w->createWidget(nullptr));
+    w->initialize(nullptr);  // as Designer does; a form loader does not
     std::unique_ptr<QWidget> created(w->createWidget(nullptr));
     auto* probe = dynamic_cast<vyr::TLoadProbe*>(created.get());
     ASSERT_NE(probe, nullptr);
     EXPECT_TRUE(probe->IsDesigning());
+    EXPECT_FALSE(dynamic_cast<vyr::TLoadProbe*>(atRunTime.get())->IsDesigning());
   }
 }
 #endif
