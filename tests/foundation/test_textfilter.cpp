@@ -143,9 +143,9 @@ TEST(TextFilterRegularExpression, InvalidPatternIsRefused) {
 
 TEST(TextFilterSubstring, TermsWithSurrogatesIgnoringCaseFindWhatContainsFinds) {
   const QString texts[] = {QString::fromUtf16(u"x\U00010400y"), QString::fromUtf16(u"\U00010428"),
-                           QString::fromUtf16(u"\xD801\xD801"), QString::fromUtf16(u"\xDC00a")};
+                           QString::fromUtf16(u"\xD801\xD801"), QString::fromUtf16(u"\xDC00" u"a")};
   const QString patterns[] = {QString::fromUtf16(u"\xDC00"), QString::fromUtf16(u"\xDC28"), QString::fromUtf16(u"\xD801"),
-                              QString::fromUtf16(u"\U00010400"), QString::fromUtf16(u"\xDC00A")};
+                              QString::fromUtf16(u"\U00010400"), QString::fromUtf16(u"\xDC00" u"A")};
   for (const QString& pattern : patterns)
     for (const QString& text : texts) {
       const QStringView view = text;
