@@ -22,6 +22,7 @@ namespace {
 using namespace vyr;
 
 constexpr double kLow = 0, kHigh = 100;
+constexpr int kColumnWidth = 220;  // of the field, the readout and the bar
 
 class OverviewPage : public GalleryPage {
  public:
@@ -36,8 +37,7 @@ class OverviewPage : public GalleryPage {
     grid->addWidget(BuildBar(), 2, 0, Qt::AlignLeft);
     grid->addWidget(BuildMeter(), 0, 1, 3, 1);
     grid->addWidget(BuildLog(), 0, 2, 3, 1);
-    grid->setColumnStretch(3, 1);
-    layout->addWidget(panel);
+    layout->addWidget(panel, 0, Qt::AlignLeft);
     layout->addStretch();
     // A few values typed in already, so that the panel opens with a history.
     for (double v : {12.5, 38.0, 61.5, 47.0, 72.5}) {
@@ -53,7 +53,7 @@ class OverviewPage : public GalleryPage {
   TNumIO2* BuildField() {
     field = new TNumIO2;
     field->SetName(QStringLiteral("LevelField"));
-    field->setFixedSize(220, 44);
+    field->setFixedSize(kColumnWidth, 44);
     field->SetInputFormat(itFixPoint);
     field->SetFixPointDecPlaces(1);
     field->SetRangeLow(kLow);
@@ -75,7 +75,7 @@ class OverviewPage : public GalleryPage {
     readout = new TSevenSeg;
     readout->SetName(QStringLiteral("LevelReadout"));
     readout->SetNumDigits(5);
-    readout->setFixedSize(36 * 5 + 16, 76);
+    readout->setFixedSize(kColumnWidth, 76);
     readout->SetColorText(0x00FF80);
     readout->SetColorBackGnd(0x202020);
     return readout;
@@ -84,11 +84,11 @@ class OverviewPage : public GalleryPage {
   TProgBar* BuildBar() {
     bar = new TProgBar;
     bar->SetName(QStringLiteral("LevelBar"));
-    bar->setFixedSize(196, 28);
+    bar->setFixedSize(kColumnWidth, 28);
     bar->SetMin(kLow);
     bar->SetMax(kHigh);
     bar->SetShowColorGradient(true);
-    bar->SetTextPosX(98);
+    bar->SetTextPosX(kColumnWidth / 2);
     bar->SetTextPosY(14);
     bar->OnShowValue = [](TObject*, QString& text) { text += QStringLiteral(" %"); };
     return bar;
