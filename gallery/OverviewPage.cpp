@@ -30,11 +30,11 @@ class OverviewPage : public GalleryPage {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral(
         "Type a level (0..100), click the spin buttons or drag the gauge under the field.")));
-    auto* panel = new QGroupBox(QStringLiteral("Tank level"));
+    panel = new QGroupBox(QStringLiteral("Tank level"));
     auto* grid = new QGridLayout(panel);
     grid->addWidget(BuildField(), 0, 0);
-    grid->addWidget(BuildReadout(), 1, 0, Qt::AlignLeft);
-    grid->addWidget(BuildBar(), 2, 0, Qt::AlignLeft);
+    grid->addWidget(BuildReadout(), 1, 0);
+    grid->addWidget(BuildBar(), 2, 0);
     grid->addWidget(BuildMeter(), 0, 1, 3, 1);
     grid->addWidget(BuildLog(), 0, 2, 3, 1);
     layout->addWidget(panel, 0, Qt::AlignLeft);
@@ -44,10 +44,9 @@ class OverviewPage : public GalleryPage {
       field->SetValue(v);
       field->Changed();
     }
-    shots.push_back({QStringLiteral("Overview-panel"), panel});
   }
 
-  std::vector<Shot> Shots() override { return shots; }
+  std::vector<Shot> Shots() override { return {{QStringLiteral("Overview-panel"), panel}}; }
 
  private:
   TNumIO2* BuildField() {
@@ -142,6 +141,7 @@ class OverviewPage : public GalleryPage {
     log->SetElem(3, row, QString::number(value, 'f', 1));
   }
 
+  QGroupBox* panel;
   TNumIO2* field;
   TSevenSeg* readout;
   TProgBar* bar;
@@ -149,7 +149,6 @@ class OverviewPage : public GalleryPage {
   TReportListView* log;
   int steps = 0;
   double shown = std::numeric_limits<double>::quiet_NaN();
-  std::vector<Shot> shots;
 };
 
 PageRegistration registration(-10, QStringLiteral("Overview"), [] { return new OverviewPage; });
