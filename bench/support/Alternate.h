@@ -4,7 +4,7 @@
 // (the machines are shared, so wall time would measure the neighbours).
 // Both sides must give the same result every time; a mismatch fails the
 // comparison. Prints
-//   ratio <subject>: <median ours/peer> (min <a>, max <b>, goal <= G)
+//   ratio <subject>: <median ours/peer> (min <a>, max <b>, goal <= G) on <processor>
 // and returns whether the results agreed (not whether the goal was met).
 #include <cstdio>
 #include <functional>
