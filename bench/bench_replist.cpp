@@ -166,6 +166,12 @@ QStringList TopRowTexts(const vyr::TReportListView& v) {
   return texts;
 }
 
+// Renders the list kPaints times; its top row's texts tell what was shown.
+QStringList PaintScreens(vyr::TReportListView& v, QImage& image) {
+  for (int i = 0; i < kPaints; ++i) v.render(&image);
+  return TopRowTexts(v);
+}
+
 // --- The strong peer: typed columns, a permutation, layoutChanged
 
 class TypedModel : public QAbstractTableModel {
@@ -329,10 +335,7 @@ bool CompareTyped(vyr::TReportListView& list, const Columns& values) {
   QImage oursImage(kWidth, kHeight, QImage::Format_RGB32), peerImage(kWidth, kHeight, QImage::Format_RGB32);
   agreed &= Alternate<QStringList>(
       {"replist paint vs typed model table view (render)", 1.0, kRounds},
-      [&] {
-        for (int i = 0; i < kPaints; ++i) list.render(&oursImage);
-        return TopRowTexts(list);
-      },
+      [&] { return PaintScreens(list, oursImage); },
       [&] {
         for (int i = 0; i < kPaints; ++i) peer->view.render(&peerImage);
         return TopRowTexts(peer->model);
@@ -342,14 +345,8 @@ bool CompareTyped(vyr::TReportListView& list, const Columns& values) {
   const auto thousand = MakeList(values, 1000);
   agreed &= Alternate<QStringList>(
       {"paint at 1M vs 1k", 1.2, kRounds},
-      [&] {
-        for (int i = 0; i < kPaints; ++i) list.render(&oursImage);
-        return TopRowTexts(list);
-      },
-      [&] {
-        for (int i = 0; i < kPaints; ++i) thousand->render(&peerImage);
-        return TopRowTexts(*thousand);
-      });
+      [&] { return PaintScreens(list, oursImage); },
+      [&] { return PaintScreens(*thousand, peerImage); });
 
   // Each side sorts ascending, then descending; the digest covers both.
   const auto sortBoth = [&](int col) {
