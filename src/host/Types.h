@@ -75,7 +75,9 @@ enum TBorderStyle { bsNone, bsSingle };
 enum TDragMode { dmManual, dmAutomatic };
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 
-// Horizontal text alignment used by captions and cells.
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Horizontal text alignment used by captions and cells. A fixed underlying
+// type, so that a number out of range written through the property system
+// is a value the setter can clamp, not an invalid enumeration value.
+enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
 }  // namespace vyr

@@ -96,7 +96,7 @@ class TReportListView : public TCustomDrawGrid {
 
  public:
   // The alignment values a stored form may name.
-  enum TAlignmentValue {
+  enum TAlignmentValue : std::uint8_t {
     taLeftJustifyValue = taLeftJustify,
     taRightJustifyValue = taRightJustify,
     taCenterValue = taCenter

@@ -74,6 +74,7 @@ TEST(EnumClamp, AFormWithNumbersOutsideTheEnumerationLoads) {
    <widget class="TNumLab" name="n"><property name="FrameStyle"><number>9</number></property></widget>
    <widget class="TProgBar" name="p"><property name="TextAlignment"><number>4</number></property></widget>
    <widget class="TNumIO2" name="f"><property name="Alignment"><number>4</number></property></widget>
+   <widget class="TReportListView" name="r"><property name="CommonHeaderAlignment"><number>4</number></property></widget>
   </widget></ui>)");
   QBuffer buffer(&data);
   TFormLoader loader;
@@ -82,4 +83,5 @@ TEST(EnumClamp, AFormWithNumbersOutsideTheEnumerationLoads) {
   EXPECT_EQ(form->findChild<TNumLab*>("n")->FrameStyle(), fsNone);
   EXPECT_EQ(form->findChild<TProgBar*>("p")->TextAlignment(), taCenter);
   EXPECT_LE(int(form->findChild<TNumIO2*>("f")->Alignment()), int(taCenter));
+  EXPECT_LE(int(form->findChild<TReportListView*>("r")->CommonHeaderAlignment()), int(taCenter));
 }
