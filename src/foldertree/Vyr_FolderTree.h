@@ -5,6 +5,8 @@
 // known. The control keeps the path of the selected folder (Directory),
 // selects a given path, refreshes itself, makes a subfolder below the
 // selected folder and removes the selected folder when it is empty.
+// Ctrl+Tab, Ctrl+PgUp and Ctrl+PgDn go on to the parent (a tab widget's
+// page keys).
 //
 // Paths: "/" is the root node and the separator. Directory always ends with
 // "/" ("/home/ann/"); the root is "/". Names are compared exactly (case

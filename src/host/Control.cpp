@@ -372,6 +372,7 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void TControl::keyPressEvent(QKeyEvent* e) {
   Guarded([&] {
+    if (HandleControlKey(e)) return;
     quint16 key = VirtualKeyFromQt(e->key(), e->modifiers());
     // A handler run by the key may have freed the control.
     const QPointer<TControl> alive(this);

@@ -78,8 +78,9 @@ class TControl : public QWidget, public TComponentBase {
   // focus by click). Controls that never take the focus ignore it.
   bool TabStop() const { return focusPolicy() & Qt::TabFocus; }
   void SetTabStop(bool value);
-  // Opened by a right click or the menu key unless OnContextPopup handles
-  // the request; not owned (the application keeps it, as with any menu).
+  // Opened by a right click, the menu key or Shift+F10 unless
+  // OnContextPopup handles the request; not owned (the application keeps
+  // it, as with any menu). From the keyboard it opens at KeyPopupPoint.
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
   // The place among the parent's focusable children in Tab order, from 0;
@@ -144,6 +145,12 @@ class TControl : public QWidget, public TComponentBase {
   // tell (a table) returns its own.
   virtual QAccessibleInterface* CreateAccessible();
 
+  // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgUp and Ctrl+PgDn switch a tab
+  // widget's pages. A control with no use for one (WantsPageKey false, the
+  // default) lets it go on to its parent, as Qt's own widgets do; KeyDown
+  // does not see it then.
+  bool PassesKeyToParent(const QKeyEvent* e) const;
+
   // Input, as Qt delivers it or as a test calls it.
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
@@ -198,6 +205,15 @@ class TControl : public QWidget, public TComponentBase {
   virtual void BorderStyleChanged() { Invalidate(); }
   // Controls that handle Tab themselves (moving focus on by SelectNext).
   virtual bool WantsTabKey() const { return false; }
+  // Whether the control uses Ctrl with this Qt key (Tab, Backtab, PageUp
+  // or PageDown) itself.
+  virtual bool WantsPageKey(int) const { return false; }
+  // The menu key and Shift+F10 open PopupMenu at this client point (by
+  // default the client area's top-left corner); with none assigned,
+  // ShowBuiltInPopup may open the control's own menu there and says
+  // whether it did. Otherwise the key goes on to the parent.
+  virtual TPoint KeyPopupPoint() const { return {0, 0}; }
+  virtual bool ShowBuiltInPopup(TPoint) { return false; }
   // Where the focus frame goes while the control has the keyboard focus;
   // an empty rectangle draws none. The frame is laid over the screen copy
   // only: the back canvas keeps the control's own pixels. By default the
@@ -234,6 +250,8 @@ class TControl : public QWidget, public TComponentBase {
   void DrawFocusFrame(QPainter& p);
   void DrawBorder();
   void StartDrag();
+  bool HandleControlKey(QKeyEvent* e);
+  bool OpenPopupByKey();
   bool DragMoveAccepted(QDragMoveEvent* e, TDragState state);
   TCanvas FCanvas;
   TFont FFont;

@@ -28,6 +28,7 @@ class TCustomEdit::Widget : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* e) override {
     if (!FOwner) return QLineEdit::keyPressEvent(e);
+    if (FOwner->PassesKeyToParent(e)) return e->ignore();
     QPointer<Widget> self(this);
     bool swallowed = false;
     QString text = e->text();
@@ -242,7 +243,11 @@ void TCustomEdit::Resize() {
 
 // A key the edit leaves comes back here on its way to the parent; it goes
 // on to the parent.
-void TCustomEdit::keyPressEvent(QKeyEvent* e) { Forward(e); }
+void TCustomEdit::keyPressEvent(QKeyEvent* e) {
+  // A key the inner edit passed on goes to the parent, not back to it.
+  if (PassesKeyToParent(e)) return e->ignore();
+  Forward(e);
+}
 void TCustomEdit::keyReleaseEvent(QKeyEvent* e) { Forward(e); }
 
 void TCustomEdit::Forward(QKeyEvent* e) {

@@ -105,4 +105,16 @@ TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons b
   return s;
 }
 
+bool IsStandardKey(quint16 key, TShiftState shift, QKeySequence::StandardKey standard) {
+  const TShiftState mods = ssShift | ssCtrl | ssAlt;
+  for (const QKeySequence& binding : QKeySequence::keyBindings(standard)) {
+    if (binding.count() != 1) continue;
+    const QKeyCombination k = binding[0];
+    if (VirtualKeyFromQt(k.key(), k.keyboardModifiers()) == key &&
+        (ShiftStateFromQt(k.keyboardModifiers()) & mods) == (shift & mods))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace vyr

@@ -3,6 +3,7 @@
 // into them. Shifted digits and punctuation map back to the key that was
 // pressed ("$" with Shift is key 52), and keypad keys to their own codes.
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <cstdint>
 
 #include "host/Types.h"
@@ -62,6 +63,9 @@ enum TVirtualKey : quint16 {
 
 // The virtual key of a Qt key and its modifiers; 0 when there is none.
 quint16 VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
+// Whether a virtual key with Shift, Ctrl and Alt as given is one of the
+// platform's bindings of a standard key (Copy: Ctrl+C and Ctrl+Insert).
+bool IsStandardKey(quint16 key, TShiftState shift, QKeySequence::StandardKey standard);
 // Shift, Ctrl and Alt of Qt modifiers, plus the mouse buttons held.
 TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 

@@ -94,6 +94,7 @@ class TCustomTreeView::Widget : public QTreeView {
     QTreeView::mouseDoubleClickEvent(e);
   }
   void keyPressEvent(QKeyEvent* e) override {
+    if (FOwner && FOwner->PassesKeyToParent(e)) return e->ignore();
     QPointer<Widget> self(this);
     if (FOwner) {
       quint16 key = VirtualKeyFromQt(e->key(), e->modifiers());

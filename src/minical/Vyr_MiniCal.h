@@ -238,6 +238,8 @@ class TMiniCal : public TCustomGrid {
   TNotifyEvent OnChange;
 
  protected:
+  // Ctrl+PgUp and Ctrl+PgDn step a year, so a tab widget does not get them.
+  bool WantsPageKey(int key) const override { return key == Qt::Key_PageUp || key == Qt::Key_PageDown; }
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   void Resize() override;
   void DoPaint() override;

@@ -77,6 +77,16 @@
 //    empty fields keep the columns after them; other lines are numbers
 //    separated by anything else; a comma inside a number is its decimal
 //    comma. GetClipMatrixSize counts with the same scanner.
+//  - Keys as in Qt's own views: Copy (Ctrl+C, Ctrl+Insert) copies the
+//    selection, Paste (Ctrl+V, Shift+Insert) pastes the last copy when the
+//    clipboard still holds its text and otherwise reads the numbers of the
+//    clipboard text (as Extract), Delete clears the selection, Ctrl+A
+//    selects all data cells; the menu key and Shift+F10 open PopupMenu or,
+//    without one and unless BlockInternalPopup, the data menu at the cursor
+//    cell. The commands keep their rules (read-only data and protected
+//    cells stay as they are). On a protected cursor cell these keys, like
+//    every key but the moving ones, do nothing. Ctrl+Tab, Ctrl+PgUp and
+//    Ctrl+PgDn go on to the parent (a tab widget's page keys).
 //  - The data menu's mask holds when it opens (a masked Clear or Extract
 //    stays disabled) and Paste is enabled only once a copy exists; the
 //    menus never open from inside their own handlers.
@@ -406,6 +416,9 @@ class TNTabEd : public TCustomGrid {
   bool CanEditShow() const override;
   // Enter and Escape in the heading editor and the comment memo.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The menu key and Shift+F10 open the data menu at the cursor cell.
+  TPoint KeyPopupPoint() const override;
+  bool ShowBuiltInPopup(TPoint at) override;
 
  private:
   friend class TNTabInplaceEdit;
@@ -434,6 +447,8 @@ class TNTabEd : public TCustomGrid {
   void BuildMenus();
   void ShowDataMenu(int X, int Y);
   void ShowHeadingMenu();
+  bool RunStandardKey(quint16 Key, TShiftState Shift);
+  void PasteByKey();
   void InvertCellFrame(TGridCoord cell);
   // Data rectangle of the selection, clamped to the table; false when empty.
   bool SelectedData(int& c1, int& r1, int& c2, int& r2) const;

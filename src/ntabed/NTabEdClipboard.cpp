@@ -74,7 +74,8 @@ void TNTabEd::PopupMenuClickCopy(TObject*) {
   std::string text;
   text.reserve(std::size_t(c2 - c1 + 1) * std::size_t(r2 - r1 + 1) * 26);
   AppendClipText(text, t, c1, r1, c2, r2, d->ClipUseFullPrec, [this](int c) { return d->Dec(c); });
-  Clipboard().SetAsText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+  d->DataCopyText = QString::fromLatin1(text.data(), qsizetype(text.size()));
+  Clipboard().SetAsText(d->DataCopyText);
   d->DataCopyAvail = true;
 }
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QStringListModel>
 #include <cmath>
+#include <utility>
 
 #include "foundation/MathUtils.h"
 #include "host/Application.h"
@@ -194,6 +195,10 @@ void TNTabEd::EditorEscape() {
 }
 
 void TNTabEd::KeyPress(QChar& Key) {
+  if (std::exchange(d->StandardKeyTaken, false)) {
+    Key = QChar();
+    return;
+  }
   if (Key == QChar(13) || Key == QChar(27) || Key == QChar(9)) return;  // handled as key-downs
   if (CursorProtected()) {
     SetEditing(false);
@@ -204,6 +209,7 @@ void TNTabEd::KeyPress(QChar& Key) {
 }
 
 void TNTabEd::KeyDown(quint16& Key, TShiftState Shift) {
+  d->StandardKeyTaken = false;
   switch (Key) {
     case VK_RETURN:
       if (!d->AutoAdvance) break;
@@ -233,6 +239,9 @@ void TNTabEd::KeyDown(quint16& Key, TShiftState Shift) {
       SetEditing(!CursorProtected());
   }
   TCustomGrid::KeyDown(Key, Shift);
+  // The standard key's character (C of Ctrl+C) types nothing.
+  d->StandardKeyTaken = Key != 0 && RunStandardKey(Key, Shift);
+  if (d->StandardKeyTaken) Key = 0;
   CheckSelectionChanged();
   DisplayCellCursor(Selection().Left, Selection().Top);
   Invalidate();

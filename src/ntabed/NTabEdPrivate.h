@@ -42,6 +42,8 @@ struct TNTabEd::Private {
   QPointer<TDataTable> ExtData;  // a table bound from outside, not owned
   TDataTable DataCopy;
   bool DataCopyAvail = false;
+  QString DataCopyText;  // what the last copy put on the clipboard
+  bool StandardKeyTaken = false;  // the last key-down ran a command
   std::vector<std::int8_t> DecP;  // decimal places of data column c at c - 1
 
   bool AutoAdvance = true;

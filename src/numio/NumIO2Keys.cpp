@@ -37,8 +37,18 @@ QChar CharOfKey(quint16 key, bool shifted) {
 }  // namespace
 
 void TNumIO2::KeyDown(quint16& Key, TShiftState Shift) {
-  HandleKeyDown(Key);
+  if (IsStandardKey(Key, Shift, QKeySequence::SelectAll))
+    SelectAllByKey();
+  else
+    HandleKeyDown(Key);
   TCustomControl::KeyDown(Key, Shift);
+}
+
+void TNumIO2::SelectAllByKey() {
+  d->FSelBegin = 0;
+  d->FCaretPos = d->FSelEnd = int(d->FInBuffer.size());
+  if (!d->FReadOnly) d->FCaretVisib = true;
+  Paint();
 }
 
 void TNumIO2::KeyUp(quint16& Key, TShiftState Shift) {

@@ -15,6 +15,11 @@
 //
 // A window that wants to see the field's keys first installs a Qt event
 // filter on it; Tab (and Shift+Tab) move the focus on from the field.
+// Ctrl+A (the platform's Select All) selects the whole buffer, also when
+// ReadOnly, so that Ctrl+C can copy it; this selection is not collapsed.
+// Home and End move the caret with Shift as without: the field's keys
+// give Shift no meaning there. Ctrl+Tab, Ctrl+PgUp and Ctrl+PgDn go on to
+// the parent (a tab widget's page keys) and do not beep.
 #include <QString>
 #include <functional>
 #include <memory>
@@ -328,6 +333,7 @@ class TNumIO2 : public TCustomControl {
 
   // Keyboard
   void HandleKeyDown(quint16 key);
+  void SelectAllByKey();
   bool HandleCtrlKey(quint16 key);
   bool HandlePlainKey(quint16 key);
   void InsertAtCaret(const QString& text);
@@ -395,6 +401,8 @@ class TNumIO2 : public TCustomControl {
 //   the high end (RangeHigh likewise the other way). Non-finite values are
 //   ignored. While a form loads the ends are only stored and the text is
 //   not checked; Loaded puts the ends in order and checks the text once.
+// - Keys are the line edit's own (Ctrl+A, Shift+Home select); Ctrl+Tab,
+//   Ctrl+PgUp and Ctrl+PgDn go on to the parent (a tab widget's page keys).
 struct TNumIOVerdict;
 
 class TNumIO : public TCustomEdit {

@@ -244,6 +244,9 @@ class TThumbnails : public TGraphicControl {
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
  protected:
+  // Ctrl+PgUp and Ctrl+PgDn move the frame without selecting, so a tab
+  // widget does not get them.
+  bool WantsPageKey(int key) const override { return key == Qt::Key_PageUp || key == Qt::Key_PageDown; }
   void DoPaint() override;
   bool Transparent() const override { return false; }
   TRect FocusFrame() const override;

@@ -2,6 +2,8 @@
 // key-up handlers with the platform's key codes.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "NumIOTestKit.h"
 #include "host/Application.h"
 #include "host/Clipboard.h"
@@ -274,4 +276,13 @@ TEST_F(NumIO2Keys, OnKeyDownStillSeesEveryKey) {
   Key(field, VK_SHIFT);
   Type(field, QStringLiteral("4"));
   EXPECT_EQ(seen, 2);
+}
+
+TEST_F(NumIO2Keys, CtrlASelectsTheWholeBufferAlsoReadOnly) {
+  field.SetText(QStringLiteral("12.5"));
+  field.SetReadOnly(true);
+  Clipboard().SetAsText({});
+  QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&field, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(Clipboard().AsText(), QStringLiteral("12.5"));
 }
